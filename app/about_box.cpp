@@ -1,0 +1,49 @@
+#include "app/about_box.h"
+
+#include "res/resource.h"
+
+namespace qvn {
+namespace {
+
+const ui::FormDef kAboutBoxDef = {
+    L"TAboutBox",        L"バージョン情報",
+    /*clientWidth=*/260, /*clientHeight=*/120,
+    ui::kDialogStyle,    WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+    /*borderWidth=*/0,   L"ＭＳ Ｐゴシック",
+    /*fontHeight=*/12,
+};
+
+}  // namespace
+
+TAboutBox::TAboutBox(ui::Form& mainForm) : mainForm_(mainForm) {}
+
+int TAboutBox::Execute() {
+  if (!CreateForm(kAboutBoxDef, mainForm_.hwnd())) return IDCANCEL;
+  const ui::ControlDef controls[] = {
+      // control       parent    left top  w    h   caption          hint                font bold
+      {&Panel1, nullptr, 8, 8, 244, 70, L"", L""},
+      {&ProgramIcon, &Panel1, 14, 19, 32, 32, L"", L""},
+      {&ProductName, &Panel1, 60, 12, 0, 0, L"Quorvane", L"", 21, true},
+      {&Version, &Panel1, 62, 42, 0, 0, L"Version 2.30", L""},
+      {&OKButton, nullptr, 92, 88, 75, 24, L"OK", L""},
+  };
+  CreateControls(controls);
+  ProductName.SetAutoSize(true);
+  Version.SetAutoSize(true);
+  // The shared icon from the resources; it is not destroyed.
+  ProgramIcon.SetIcon(LoadIconW(ui::Instance(), MAKEINTRESOURCEW(IDI_QUORVANE)));
+
+  onShow = [this] { FormShow(); };
+  onEscape = [this] { EndModal(IDCANCEL); };
+  OKButton.onClick = [this] { EndModal(IDOK); };
+  SetFocus(OKButton.hwnd());
+  return ShowModal();
+}
+
+void TAboutBox::FormShow() {
+  // Beside the main window: top edges aligned, left edge at its right edge.
+  const RECT main = mainForm_.ScreenRect();
+  MoveTo(main.right, main.top);
+}
+
+}  // namespace qvn

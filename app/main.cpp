@@ -1,0 +1,67 @@
+// Program start: one copy only, then the main window and its message loop.
+#include <commctrl.h>
+#include <objbase.h>
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "app/main_form.h"
+#include "app/single_copy.h"
+#include "ui/application.h"
+#include "ui/message_box.h"
+#include "ui/text.h"
+
+namespace {
+
+constexpr wchar_t kUnusableFolderMessage[] =
+    L"Quorvane のフォルダー名に,このシステムの文字コードで表せない文字が含まれています.\r\n"
+    L"Quorvane.exe を別のフォルダーにコピーして起動してください";
+
+// The running executable's full path, as the launcher's files use it: in the
+// ANSI code page. Nothing when the path cannot be written in that code page.
+std::optional<std::string> ExecutablePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  return ui::ToAnsi(path);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // COM serves the Startup shortcut; the common controls give the buttons
+  // their current look (the manifest asks for version 6).
+  CoInitialize(nullptr);
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+
+  qvn::SingleCopy singleCopy;
+  if (!singleCopy.Claim()) {
+    singleCopy.BringRunningCopyToFront();
+    CoUninitialize();
+    return 0;
+  }
+
+  int exitCode = 1;
+  if (const auto executablePath = ExecutablePath()) {
+    qvn::Model model;
+    qvn::TMainForm mainForm(model, *executablePath);
+    if (mainForm.CreateWindowAndControls()) {
+      singleCopy.AnnounceMainWindow();
+      mainForm.FormCreate();
+      if (!mainForm.StartsHidden()) mainForm.Show();
+      exitCode = ui::application::Run();
+    }
+  } else {
+    ui::ShowError(nullptr, kUnusableFolderMessage);
+  }
+  CoUninitialize();
+  return exitCode;
+}

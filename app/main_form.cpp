@@ -1,0 +1,215 @@
+#include "app/main_form.h"
+
+#include <windows.h>
+
+#include "app/about_box.h"
+#include "ui/application.h"
+#include "ui/message_box.h"
+#include "ui/text.h"
+
+namespace qvn {
+namespace {
+
+const ui::FormDef kMainFormDef = {
+    kMainWindowClass,    kMainWindowTitle,
+    /*clientWidth=*/332, /*clientHeight=*/95, ui::kFixedSingleStyle, /*exStyle=*/0,
+    /*borderWidth=*/5,   L"ＭＳ Ｐゴシック",  /*fontHeight=*/12,
+};
+
+// The pop-up menu, top to bottom.
+constexpr ui::MenuItemDef kPopupMenu1Items[] = {
+    // name         level caption                           hint
+    {"miStart", 0, L"連続起動(&E)", L"|表示されているソフトウェアを連続起動します."},
+    {"miDataRead", 0, L"連続起動データ読み込み(&R)...",
+     L"|「連続起動データファイルの選択」ダイアログを表示します."},
+    {"N1", 0, L"-", L""},
+    {"miSetup", 0, L"ユーザー設定(&S)...", L"|「ユーザー設定」ダイアログを表示します."},
+    {"N5", 0, L"オプション(&O)", L""},
+    {"miSetToDef", 1, L"デフォルトファイルに設定(&D)",
+     L"|現在のデータファイルをデフォルトファイルにします."},
+    {"N7", 1, L"-", L""},
+    {"miResShow", 1, L"リソース残量を表示(&R)...", L"|リソース残量表示ダイアログを表示します."},
+    {"N8", 1, L"-", L""},
+    {"miStartup", 1, L"スタートアップに登録(&S)", L"|Quorvane をスタートアップに登録します."},
+    {"N2", 0, L"-", L""},
+    {"miTaskTray", 0, L"タスクトレイに格納(&T)", L"|Quorvane をタスクトレイに格納します."},
+    {"miFormShow", 0, L"メインウィンドウを表示(&M)", L""},
+    {"N3", 0, L"-", L""},
+    {"miHelp", 0, L"ヘルプ(&H)", L""},
+    {"miContents", 1, L"目次(&C)", L"|ヘルプの目次を表示します."},
+    {"N4", 1, L"-", L""},
+    {"miAbout", 1, L"バージョン情報(&V)...", L"|バージョン情報を表示します."},
+    {"N6", 0, L"-", L""},
+    {"miClose", 0, L"終了(&X)", L"|Quorvane を終了します."},
+};
+
+// The hints the slot row shows once start-up has run.
+constexpr wchar_t kGroupHint[] =
+    L"ダブルクリック：すべてのソフトウェアを連続起動します.\r\n"
+    L"右クリック：ポップアップメニューを表示します.";
+constexpr wchar_t kSetSlotHint[] =
+    L"ダブルクリック：ポイントしているソフトウェアを起動します.\r\n"
+    L"右クリック：ポップアップメニューを表示します.";
+constexpr wchar_t kUnsetSlotHint[] =
+    L"起動するソフトウェアが設定されていません.\r\n"
+    L"右クリック：ポップアップメニューを表示します.";
+
+constexpr wchar_t kHelpFileName[] = L"QVN.hlp";
+constexpr wchar_t kNoHelpEngineMessage[] =
+    L"このシステムには Windows ヘルプがないため,ヘルプを表示できません.";
+
+bool FileExists(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(Model& model, std::string executablePath)
+    : PopupMenu1(kPopupMenu1Items), model_(model), executablePath_(std::move(executablePath)) {
+  model_.TrayIconShown = false;
+  model_.ConsecutiveLaunchCount = 0;
+  model_.CursorOverProgram = false;
+}
+
+TMainForm::~TMainForm() {
+  // The application-wide handlers point at this window.
+  ui::application::SetHintHandler(nullptr);
+  ui::application::SetPointerHandler(nullptr);
+}
+
+bool TMainForm::CreateWindowAndControls() {
+  if (!CreateForm(kMainFormDef, nullptr)) return false;
+
+  constexpr wchar_t kImageHint[] = L"|起動するソフトウェアが設定されていません.";
+  // The main window's controls. The icons come before the white strip: a
+  // window made later lies below the ones made before it, and the icons must
+  // lie on top of the strip.
+  const ui::ControlDef controls[] = {
+      // control     parent      left top  w    h   caption             hint
+      {&Panel1, nullptr, 0, 0, 332, 95, L"", L"|右クリック：ポップアップメニューを表示します."},
+      {&GroupBox1, &Panel1, 5, 5, 323, 58, L"起動ソフトウェア",
+       L"ダブルクリック or 右クリック|ダブルクリック or 右クリックで連続起動できます", 13},
+      {&Image1, &GroupBox1, 10, 15, 32, 32, L"", kImageHint},
+      {&Image2, &GroupBox1, 47, 15, 32, 32, L"", kImageHint},
+      {&Image3, &GroupBox1, 84, 15, 32, 32, L"", kImageHint},
+      {&Image4, &GroupBox1, 121, 15, 32, 32, L"", kImageHint},
+      {&Image5, &GroupBox1, 158, 15, 32, 32, L"", kImageHint},
+      {&Image6, &GroupBox1, 195, 15, 32, 32, L"", kImageHint},
+      {&Image7, &GroupBox1, 232, 15, 32, 32, L"", kImageHint},
+      {&Image8, &GroupBox1, 269, 15, 32, 32, L"", kImageHint},
+      {&Label2, &GroupBox1, 10, 15, 290, 32, L"", L""},
+      {&Label1, &Panel1, 2, 67, 0, 0, L"", L""},
+  };
+  CreateControls(controls);
+
+  Label1.SetAutoSize(true);
+  Label2.SetColor(RGB(255, 255, 255));
+  for (int i = 0; i < kSlotCount; ++i) SlotImage(i)->SetColor(RGB(255, 255, 255));
+
+  popupMenu = &PopupMenu1;
+  endsProgram = true;
+  onShow = [this] { FormShow(); };
+  onClose = [this] { FormClose(); };
+  onDestroy = [this] { FormDestroy(); };
+  PopupMenu1.Item("miContents").onClick = [this] { miContentsClick(); };
+  PopupMenu1.Item("miAbout").onClick = [this] { miAboutClick(); };
+  PopupMenu1.Item("miClose").onClick = [this] { miCloseClick(); };
+  return true;
+}
+
+ui::Image* TMainForm::SlotImage(int index) {
+  ui::Image* const images[kSlotCount] = {&Image1, &Image2, &Image3, &Image4,
+                                         &Image5, &Image6, &Image7, &Image8};
+  return images[index];
+}
+
+void TMainForm::FormCreate() {
+  RunStartup(model_, *this);
+}
+
+void TMainForm::FormShow() {
+  // Every time it is shown, the window goes to the top-left corner of the
+  // virtual screen (which may lie left of or above the primary monitor).
+  MoveTo(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN));
+}
+
+void TMainForm::FormClose() {}
+
+void TMainForm::FormDestroy() {
+  model_.SlotList.clear();
+}
+
+void TMainForm::miCloseClick() {
+  Close();
+}
+
+void TMainForm::miAboutClick() {
+  TAboutBox aboutBox(*this);
+  aboutBox.Execute();
+}
+
+void TMainForm::miContentsClick() {
+  const std::wstring helpFile =
+      ui::FromAnsi(FolderPart(executablePath_, LeadBytes())) + kHelpFileName;
+  // Windows Help is no longer part of newer systems; rather than let the
+  // command do nothing, say so.
+  wchar_t windowsFolder[MAX_PATH] = {};
+  GetWindowsDirectoryW(windowsFolder, MAX_PATH);
+  const bool hasHelpEngine = FileExists(std::wstring(windowsFolder) + L"\\winhlp32.exe");
+  if (!hasHelpEngine || !WinHelpW(hwnd(), helpFile.c_str(), HELP_FINDER, 0)) {
+    ui::ShowMessage(hwnd(), kNoHelpEngineMessage);
+  }
+}
+
+void TMainForm::DisplayHint(const std::wstring& hint) {
+  Label1.SetText(hint);
+}
+
+void TMainForm::IdleHintCheck() {
+  const bool overProgram = ui::application::PointerOverProgram();
+  if (overProgram == model_.CursorOverProgram) return;
+  model_.CursorOverProgram = overProgram;
+  if (!overProgram) Label1.SetText(kDefaultHintText);
+}
+
+void TMainForm::ShowSlotHints() {
+  GroupBox1.SetHint(kGroupHint);
+  for (int i = 0; i < kSlotCount; ++i) {
+    SlotImage(i)->SetHint(IsSlotSet(model_, i) ? kSetSlotHint : kUnsetSlotHint);
+  }
+}
+
+LeadByteRule TMainForm::LeadBytes() {
+  return ui::IsAnsiLeadByte;
+}
+
+int TMainForm::PlatformId() {
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof version;  // the 148-byte record
+  GetVersionExA(&version);
+  return static_cast<int>(version.dwPlatformId);
+}
+
+void TMainForm::SetTrayMenuState(bool taskTrayItemVisible) {
+  PopupMenu1.Item("miTaskTray").visible = taskTrayItemVisible;
+  PopupMenu1.Item("miFormShow").visible = !taskTrayItemVisible;
+}
+
+void TMainForm::SetResShowEnabled(bool enabled) {
+  PopupMenu1.Item("miResShow").enabled = enabled;
+}
+
+void TMainForm::InstallHintHandler() {
+  ui::application::SetHintHandler([this](const std::wstring& hint) { DisplayHint(hint); });
+}
+
+void TMainForm::ShowDefaultHint() {
+  Label1.SetText(kDefaultHintText);
+}
+
+void TMainForm::InstallIdleHandler() {
+  ui::application::SetPointerHandler([this] { IdleHintCheck(); });
+}
+
+}  // namespace qvn

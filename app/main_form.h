@@ -1,0 +1,79 @@
+// TMainForm: the launcher's main window. A narrow strip with the row of slot
+// icons, the hint line below it and the pop-up menu that reaches everything
+// else. Its creation runs the start-up sequence.
+#pragma once
+
+#include <string>
+
+#include "app/model.h"
+#include "app/startup.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+#include "ui/popup_menu.h"
+
+namespace qvn {
+
+// A running copy is found by both: another window titled "Quorvane" (a folder
+// window, say) is not the launcher.
+constexpr wchar_t kMainWindowClass[] = L"TMainForm";
+constexpr wchar_t kMainWindowTitle[] = L"Quorvane";
+
+// What the hint line shows while the pointer is not over the program.
+constexpr wchar_t kDefaultHintText[] =
+    L"ここにカーソル位置に対応するヒントが表示されます.\r\n"
+    L"★データファイル名には,表示される候補名を使用してください.";
+
+class TMainForm : public ui::Form, private StartupHost {
+ public:
+  // `executablePath` is the running program's full path in the ANSI code page;
+  // the launcher keeps its files beside it.
+  TMainForm(Model& model, std::string executablePath);
+  ~TMainForm() override;
+
+  // Creates the window and its controls, hidden; FormCreate sets them up.
+  bool CreateWindowAndControls();
+  // Whether start-up left the window hidden (it lives in the task tray then).
+  bool StartsHidden() const { return startsHidden_; }
+
+  // --- Event handlers ---
+  void FormCreate();
+  void FormShow();
+  void FormClose();
+  void FormDestroy();
+  void miCloseClick();
+  void miAboutClick();
+  void miContentsClick();
+  void DisplayHint(const std::wstring& hint);
+  void IdleHintCheck();
+
+  // Brings the group's and the icons' hints in line with SlotList.
+  void ShowSlotHints() override;
+
+  // --- Controls ---
+  ui::Panel Panel1;
+  ui::Label Label1;  // the hint line
+  ui::GroupBox GroupBox1;
+  ui::Label Label2;  // the white strip behind the icons
+  ui::Image Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8;
+  ui::PopupMenu PopupMenu1;
+
+ private:
+  // StartupHost
+  std::string ExecutablePath() override { return executablePath_; }
+  LeadByteRule LeadBytes() override;
+  int PlatformId() override;
+  void SetStartsHidden(bool hidden) override { startsHidden_ = hidden; }
+  void SetTrayMenuState(bool taskTrayItemVisible) override;
+  void SetResShowEnabled(bool enabled) override;
+  void InstallHintHandler() override;
+  void ShowDefaultHint() override;
+  void InstallIdleHandler() override;
+
+  ui::Image* SlotImage(int index);
+
+  Model& model_;
+  std::string executablePath_;
+  bool startsHidden_ = false;
+};
+
+}  // namespace qvn

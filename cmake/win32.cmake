@@ -1,0 +1,39 @@
+# The Windows program and its tests, cross-compiled with MinGW-w64 (i686).
+enable_language(RC)
+
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                        _WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0600)
+add_compile_options(-Wall -Wextra -Wno-missing-field-initializers -ffunction-sections -fdata-sections)
+# The runtime is linked in, so the program imports only DLLs that ship with Windows.
+add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections)
+if(CMAKE_BUILD_TYPE STREQUAL "Release")
+  add_compile_options(-Os)
+  add_link_options(-s)
+endif()
+
+set(QVN_WIN32_LIBS user32 gdi32 shell32 comctl32 comdlg32 ole32 uuid imm32)
+
+# The toolkit every window stands on, and the windows of the launcher.
+add_library(qvn_win STATIC
+  ui/text.cpp
+  ui/window.cpp
+  ui/controls.cpp
+  ui/form.cpp
+  ui/popup_menu.cpp
+  ui/application.cpp
+  ui/message_box.cpp
+  app/main_form.cpp
+  app/about_box.cpp
+  app/single_copy.cpp
+)
+target_link_libraries(qvn_win PUBLIC qvn_core ${QVN_WIN32_LIBS})
+
+add_executable(Quorvane WIN32 app/main.cpp res/quorvane.rc)
+target_link_libraries(Quorvane PRIVATE qvn_win)
+target_link_options(Quorvane PRIVATE -municode)
+set_target_properties(Quorvane PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+add_subdirectory(tests/win32)
+
+# Benchmarks (not tests): the start-up comparison against a minimal window program.
+add_subdirectory(bench)

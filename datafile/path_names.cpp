@@ -1,0 +1,55 @@
+#include "datafile/path_names.h"
+
+namespace qvn {
+namespace {
+
+// Calls visit(position, byte) for the first byte of every character.
+template <typename Visit>
+void ForEachCharacter(std::string_view text, LeadByteRule isLeadByte, Visit visit) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    visit(i, byte);
+    if (isLeadByte(byte)) ++i;  // skip the trail byte, whatever its value
+  }
+}
+
+// Position of the last "." after the file-name start, or npos.
+std::size_t ExtensionDot(std::string_view name, LeadByteRule isLeadByte) {
+  std::size_t dot = std::string_view::npos;
+  ForEachCharacter(name, isLeadByte, [&](std::size_t i, unsigned char byte) {
+    if (byte == '\\' || byte == ':') {
+      dot = std::string_view::npos;
+    } else if (byte == '.') {
+      dot = i;
+    }
+  });
+  return dot;
+}
+
+}  // namespace
+
+bool IsShiftJisLeadByte(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+std::size_t FileNameStart(std::string_view path, LeadByteRule isLeadByte) {
+  std::size_t start = 0;
+  ForEachCharacter(path, isLeadByte, [&](std::size_t i, unsigned char byte) {
+    if (byte == '\\' || byte == ':') start = i + 1;
+  });
+  return start;
+}
+
+std::string FileNamePart(std::string_view path, LeadByteRule isLeadByte) {
+  return std::string(path.substr(FileNameStart(path, isLeadByte)));
+}
+
+std::string FolderPart(std::string_view path, LeadByteRule isLeadByte) {
+  return std::string(path.substr(0, FileNameStart(path, isLeadByte)));
+}
+
+std::string RemoveExtension(std::string_view name, LeadByteRule isLeadByte) {
+  return std::string(name.substr(0, ExtensionDot(name, isLeadByte)));
+}
+
+}  // namespace qvn

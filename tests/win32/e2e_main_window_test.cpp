@@ -1,0 +1,223 @@
+// The real Quorvane.exe, started in a temporary folder: its main window, the
+// single-copy guard, the hint line, the pop-up menu and the version dialog as
+// a user meets them.
+#include <gtest/gtest.h>
+
+#include "tests/win32/test_support.h"
+
+namespace qvntest {
+namespace {
+
+const std::wstring kDefaultHint =
+    L"ここにカーソル位置に対応するヒントが表示されます.\r\n"
+    L"★データファイル名には,表示される候補名を使用してください.";
+const std::wstring kUnsetSlotHint =
+    L"起動するソフトウェアが設定されていません.\r\n"
+    L"右クリック：ポップアップメニューを表示します.";
+const std::wstring kGroupHint =
+    L"ダブルクリック：すべてのソフトウェアを連続起動します.\r\n"
+    L"右クリック：ポップアップメニューを表示します.";
+const std::wstring kPanelHint = L"右クリック：ポップアップメニューを表示します.";
+
+// A point far away from the launcher's windows.
+POINT Elsewhere() {
+  return {GetSystemMetrics(SM_CXSCREEN) - 20, GetSystemMetrics(SM_CYSCREEN) - 20};
+}
+
+// A top-level window of this test program, to stand in front or to pose as
+// another window titled "Quorvane".
+class TestWindow {
+ public:
+  TestWindow(const wchar_t* className, const wchar_t* title, POINT at) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = className;
+    RegisterClassW(&windowClass);
+    hwnd_ = CreateWindowExW(0, className, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, at.x, at.y, 200,
+                            100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    WaitUntil([] { return false; }, 50);  // let it appear
+  }
+  ~TestWindow() { DestroyWindow(hwnd_); }
+  HWND hwnd() const { return hwnd_; }
+
+ private:
+  HWND hwnd_;
+};
+
+// The launcher in a fresh folder, started, with its main window and controls.
+class RunningLauncher : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(launcher.Start());
+    main = launcher.WaitForMainWindow();
+    ASSERT_NE(main, nullptr) << "no main window appeared";
+    panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
+    hintLine = FindWindowExW(panel, nullptr, L"QuorvaneLabel", nullptr);
+    group = FindWindowExW(panel, nullptr, L"QuorvaneGroupBox", nullptr);
+    firstImage = FindWindowExW(group, nullptr, L"QuorvaneImage", nullptr);
+    ASSERT_TRUE(panel && hintLine && group && firstImage);
+  }
+
+  bool HintLineReads(const std::wstring& text) {
+    return WaitUntil([&] { return TextOf(hintLine) == text; }, 5000);
+  }
+
+  // Opens the pop-up menu with a right click on the panel and waits for it.
+  HWND OpenPopupMenu() {
+    RECT groupRect;
+    GetWindowRect(group, &groupRect);
+    RightClickAt({groupRect.right - 30, groupRect.bottom + 15});
+    HWND menu = nullptr;
+    WaitUntil(
+        [&] {
+          for (HWND hwnd : WindowsOf(launcher.processId(), L"#32768")) {
+            if (IsWindowVisible(hwnd)) menu = hwnd;
+          }
+          return menu != nullptr;
+        },
+        5000);
+    return menu;
+  }
+
+  TempFolder folder;
+  Launcher launcher{folder.path()};
+  HWND main = nullptr, panel = nullptr, hintLine = nullptr, group = nullptr, firstImage = nullptr;
+};
+
+TEST_F(RunningLauncher, ShowsAFixedStripAtTheTopLeftOfTheVirtualScreen) {
+  EXPECT_EQ(TextOf(main), L"Quorvane");
+  EXPECT_EQ(ClassOf(main), L"TMainForm");
+
+  RECT client;
+  GetClientRect(main, &client);
+  EXPECT_EQ(client.right, 332);
+  EXPECT_EQ(client.bottom, 95);
+
+  RECT frame;
+  GetWindowRect(main, &frame);
+  EXPECT_EQ(frame.left, GetSystemMetrics(SM_XVIRTUALSCREEN));
+  EXPECT_EQ(frame.top, GetSystemMetrics(SM_YVIRTUALSCREEN));
+
+  const LONG style = GetWindowLongW(main, GWL_STYLE);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_FALSE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+
+  EXPECT_EQ(TextOf(group), L"起動ソフトウェア");
+  EXPECT_EQ(TextOf(hintLine), kDefaultHint);
+}
+
+TEST_F(RunningLauncher, TheHintLineFollowsThePointerAndFallsBackWhenItLeaves) {
+  MovePointerTo(CentreOf(firstImage));
+  EXPECT_TRUE(HintLineReads(kUnsetSlotHint)) << "over the first icon";
+
+  // The white strip between two icons has no hint of its own: the group's counts.
+  RECT image;
+  GetWindowRect(firstImage, &image);
+  MovePointerTo({image.right + 2, image.top + 10});
+  EXPECT_TRUE(HintLineReads(kGroupHint)) << "over the strip between icons";
+
+  RECT groupRect;
+  GetWindowRect(group, &groupRect);
+  MovePointerTo({groupRect.right - 20, groupRect.bottom + 15});
+  EXPECT_TRUE(HintLineReads(kPanelHint)) << "over the panel";
+
+  MovePointerTo(Elsewhere());
+  EXPECT_TRUE(HintLineReads(kDefaultHint)) << "after leaving";
+}
+
+TEST_F(RunningLauncher, TheMenuOpensOnARightClickAndItsHintsReachTheHintLine) {
+  HWND menu = OpenPopupMenu();
+  ASSERT_NE(menu, nullptr) << "no pop-up menu";
+  PressKey(VK_DOWN);
+  EXPECT_TRUE(HintLineReads(L"表示されているソフトウェアを連続起動します."));
+  PressKey(VK_DOWN);
+  EXPECT_TRUE(HintLineReads(L"「連続起動データファイルの選択」ダイアログを表示します."));
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }, 5000));
+}
+
+TEST_F(RunningLauncher, TheVersionDialogStandsBesideTheMainWindow) {
+  ASSERT_NE(OpenPopupMenu(), nullptr);
+  PressKey('H');  // ヘルプ(&H)
+  PressKey('V');  // バージョン情報(&V)...
+  HWND about = nullptr;
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        for (HWND hwnd : WindowsOf(launcher.processId(), L"TAboutBox")) {
+          if (IsWindowVisible(hwnd)) about = hwnd;
+        }
+        return about != nullptr;
+      },
+      5000));
+  EXPECT_EQ(TextOf(about), L"バージョン情報");
+
+  std::vector<std::wstring> labels;
+  HWND aboutPanel = FindWindowExW(about, nullptr, L"QuorvanePanel", nullptr);
+  for (HWND label = FindWindowExW(aboutPanel, nullptr, L"QuorvaneLabel", nullptr); label;
+       label = FindWindowExW(aboutPanel, label, L"QuorvaneLabel", nullptr)) {
+    labels.push_back(TextOf(label));
+  }
+  EXPECT_EQ(labels, (std::vector<std::wstring>{L"Quorvane", L"Version 2.30"}));
+
+  RECT mainRect, aboutRect;
+  GetWindowRect(main, &mainRect);
+  GetWindowRect(about, &aboutRect);
+  EXPECT_EQ(aboutRect.left, mainRect.right);
+  EXPECT_EQ(aboutRect.top, mainRect.top);
+
+  HWND ok = FindWindowExW(about, nullptr, L"Button", nullptr);
+  ASSERT_NE(ok, nullptr);
+  EXPECT_EQ(TextOf(ok), L"OK");
+  SendMessageW(ok, BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about) || !IsWindowVisible(about); }, 5000));
+  EXPECT_TRUE(IsWindowVisible(main));
+}
+
+TEST_F(RunningLauncher, ClosingTheWindowEndsTheProgram) {
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_EQ(launcher.WaitForExit(), 0);
+}
+
+TEST_F(RunningLauncher, ASecondCopyBringsTheFirstForwardAndTouchesNoFile) {
+  TestWindow inFront(L"QvnTestFront", L"in front", {400, 300});
+  SetForegroundWindow(inFront.hwnd());
+  ShowWindow(main, SW_MINIMIZE);
+  ASSERT_TRUE(WaitUntil([&] { return IsIconic(main) != FALSE; }, 5000));
+
+  TempFolder secondFolder;
+  Launcher second(secondFolder.path());
+  const auto before = folder.Files();
+  ASSERT_TRUE(second.Start());
+  EXPECT_EQ(second.WaitForExit(), 0);
+
+  EXPECT_TRUE(WaitUntil([&] { return !IsIconic(main) && GetForegroundWindow() == main; }, 5000))
+      << "the first copy did not come forward";
+  EXPECT_EQ(secondFolder.Files(), std::vector<std::wstring>{L"Quorvane.exe"});
+  EXPECT_EQ(folder.Files(), before);
+}
+
+TEST(SingleCopy, AnotherWindowTitledQuorvaneDoesNotStopAStart) {
+  TestWindow decoy(L"QvnDecoy", L"Quorvane", {400, 300});
+  TempFolder folder;
+  Launcher launcher(folder.path());
+  ASSERT_TRUE(launcher.Start());
+  EXPECT_NE(launcher.WaitForMainWindow(), nullptr);
+}
+
+TEST(SingleCopy, OfTwoCopiesStartedAtOnceExactlyOneRuns) {
+  TempFolder first, second;
+  Launcher a(first.path()), b(second.path());
+  ASSERT_TRUE(a.Start());
+  ASSERT_TRUE(b.Start());
+  // One of them ends by itself; the other shows its window.
+  ASSERT_TRUE(WaitUntil([&] { return a.WaitForExit(0) != -1 || b.WaitForExit(0) != -1; }, 15000));
+  Launcher& survivor = a.WaitForExit(0) == -1 ? a : b;
+  EXPECT_NE(survivor.WaitForMainWindow(), nullptr);
+  EXPECT_EQ(survivor.WaitForExit(500), -1) << "both copies ended";
+}
+
+}  // namespace
+}  // namespace qvntest

@@ -1,0 +1,195 @@
+// The main window created inside the test program: its real pop-up menu read
+// back from Windows, its controls' places and the slot hints.
+#include "app/main_form.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "tests/win32/test_support.h"
+#include "ui/text.h"
+
+namespace qvn {
+namespace {
+
+struct ShownItem {
+  std::wstring caption;  // "-" for a separator
+  bool enabled;
+  std::vector<ShownItem> submenu;
+
+  bool operator==(const ShownItem&) const = default;
+};
+
+void PrintTo(const ShownItem& item, std::ostream* out) {
+  *out << ui::ToAnsi(item.caption).value_or("?") << (item.enabled ? "" : " (disabled)");
+  if (!item.submenu.empty()) {
+    *out << " {";
+    for (const auto& subitem : item.submenu) PrintTo(subitem, out), *out << "; ";
+    *out << "}";
+  }
+}
+
+// Everything a user sees of a Win32 menu, in order.
+std::vector<ShownItem> ReadMenu(HMENU menu) {
+  std::vector<ShownItem> items;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    wchar_t caption[256] = {};
+    MENUITEMINFOW info{sizeof info};
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
+    info.dwTypeData = caption;
+    info.cch = 256;
+    GetMenuItemInfoW(menu, i, TRUE, &info);
+    const bool separator = (info.fType & MFT_SEPARATOR) != 0;
+    // A separator cannot be chosen either way; only items have a state to show.
+    ShownItem item{separator ? L"-" : caption, separator || (info.fState & MFS_DISABLED) == 0, {}};
+    if (info.hSubMenu != nullptr) item.submenu = ReadMenu(info.hSubMenu);
+    items.push_back(item);
+  }
+  return items;
+}
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(form.CreateWindowAndControls());
+    form.FormCreate();
+  }
+
+  qvntest::TempFolder folder;
+  Model model;
+  TMainForm form{model, *ui::ToAnsi(folder.File(L"Quorvane.exe"))};
+};
+
+TEST_F(MainFormTest, PopupMenuHoldsEveryItemInOrder) {
+  const std::vector<ShownItem> expected = {
+      {L"連続起動(&E)", true, {}},
+      {L"連続起動データ読み込み(&R)...", true, {}},
+      {L"-", true, {}},
+      {L"ユーザー設定(&S)...", true, {}},
+      {L"オプション(&O)",
+       true,
+       {
+           {L"デフォルトファイルに設定(&D)", true, {}},
+           {L"-", true, {}},
+           // Wine reports the NT family, where there are no resource heaps to show.
+           {L"リソース残量を表示(&R)...", false, {}},
+           {L"-", true, {}},
+           {L"スタートアップに登録(&S)", true, {}},
+       }},
+      {L"-", true, {}},
+      {L"タスクトレイに格納(&T)", true, {}},
+      {L"-", true, {}},
+      {L"ヘルプ(&H)",
+       true,
+       {
+           {L"目次(&C)", true, {}},
+           {L"-", true, {}},
+           {L"バージョン情報(&V)...", true, {}},
+       }},
+      {L"-", true, {}},
+      {L"終了(&X)", true, {}},
+  };
+  EXPECT_EQ(ReadMenu(form.PopupMenu1.Handle()), expected);
+}
+
+TEST_F(MainFormTest, ExactlyOneOfTheTrayItemsIsInTheMenu) {
+  auto captions = [&] {
+    std::vector<std::wstring> result;
+    for (const auto& item : ReadMenu(form.PopupMenu1.Handle())) result.push_back(item.caption);
+    return result;
+  };
+  auto count = [](const std::vector<std::wstring>& all, const wchar_t* caption) {
+    return std::count(all.begin(), all.end(), caption);
+  };
+  auto shown = captions();
+  EXPECT_EQ(count(shown, L"タスクトレイに格納(&T)"), 1);
+  EXPECT_EQ(count(shown, L"メインウィンドウを表示(&M)"), 0);
+
+  form.PopupMenu1.Item("miTaskTray").visible = false;
+  form.PopupMenu1.Item("miFormShow").visible = true;
+  shown = captions();
+  EXPECT_EQ(count(shown, L"タスクトレイに格納(&T)"), 0);
+  EXPECT_EQ(count(shown, L"メインウィンドウを表示(&M)"), 1);
+}
+
+TEST_F(MainFormTest, MenuItemsReportTheirHintsWhenHighlighted) {
+  HMENU menu = form.PopupMenu1.Handle();
+  // The first item, and the third item of the options submenu.
+  auto hintOf = [&](HMENU in, UINT position) {
+    const UINT id = GetMenuItemID(in, position);
+    return form.PopupMenu1.HintFor(MAKEWPARAM(id, MF_HILITE), reinterpret_cast<LPARAM>(in));
+  };
+  EXPECT_EQ(hintOf(menu, 0), L"|表示されているソフトウェアを連続起動します.");
+  EXPECT_EQ(hintOf(GetSubMenu(menu, 4), 4), L"|Quorvane をスタートアップに登録します.");
+  // A submenu item itself has no hint.
+  EXPECT_EQ(
+      form.PopupMenu1.HintFor(MAKEWPARAM(4, MF_POPUP | MF_HILITE), reinterpret_cast<LPARAM>(menu)),
+      L"");
+}
+
+TEST_F(MainFormTest, TheSlotRowLiesInsideTheGroupAtItsPitch) {
+  auto placeIn = [](HWND child, HWND parent) {
+    RECT rect;
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+  };
+  const RECT group = placeIn(form.GroupBox1.hwnd(), form.Panel1.hwnd());
+  EXPECT_EQ(group.left, 5);
+  EXPECT_EQ(group.top, 5);
+  EXPECT_EQ(group.right - group.left, 323);
+  EXPECT_EQ(group.bottom - group.top, 58);
+
+  const RECT strip = placeIn(form.Label2.hwnd(), form.GroupBox1.hwnd());
+  EXPECT_EQ(strip.left, 10);
+  EXPECT_EQ(strip.top, 15);
+  EXPECT_EQ(strip.right - strip.left, 290);
+  EXPECT_EQ(strip.bottom - strip.top, 32);
+
+  ui::Image* images[] = {&form.Image1, &form.Image2, &form.Image3, &form.Image4,
+                         &form.Image5, &form.Image6, &form.Image7, &form.Image8};
+  for (int i = 0; i < kSlotCount; ++i) {
+    const RECT image = placeIn(images[i]->hwnd(), form.GroupBox1.hwnd());
+    EXPECT_EQ(image.left, 10 + 37 * i) << "Image" << i + 1;
+    EXPECT_EQ(image.top, 15);
+    EXPECT_EQ(image.right - image.left, 32);
+    // The icon lies on top of the strip, so the pointer finds the icon there.
+    POINT centre{(image.left + image.right) / 2, (image.top + image.bottom) / 2};
+    EXPECT_EQ(ChildWindowFromPoint(form.GroupBox1.hwnd(), centre), images[i]->hwnd());
+  }
+
+  const RECT hintLine = placeIn(form.Label1.hwnd(), form.Panel1.hwnd());
+  EXPECT_EQ(hintLine.left, 2);
+  EXPECT_EQ(hintLine.top, 67);
+}
+
+TEST_F(MainFormTest, SlotHintsFollowWhichSlotsAreSet) {
+  const std::wstring setHint =
+      L"ダブルクリック：ポイントしているソフトウェアを起動します.\r\n"
+      L"右クリック：ポップアップメニューを表示します.";
+  const std::wstring unsetHint =
+      L"起動するソフトウェアが設定されていません.\r\n"
+      L"右クリック：ポップアップメニューを表示します.";
+  // Start-up found no list to load: eight unset slots.
+  EXPECT_EQ(form.Image1.hint(), unsetHint);
+  EXPECT_EQ(form.Image8.hint(), unsetHint);
+  EXPECT_EQ(form.GroupBox1.hint(),
+            L"ダブルクリック：すべてのソフトウェアを連続起動します.\r\n"
+            L"右クリック：ポップアップメニューを表示します.");
+
+  SetUnsetSlots(model);
+  model.SlotList[1] = "C:\\Tools\\edit.exe";
+  form.ShowSlotHints();
+  EXPECT_EQ(form.Image1.hint(), unsetHint);
+  EXPECT_EQ(form.Image2.hint(), setHint);
+}
+
+TEST_F(MainFormTest, ComputesItsPathsFromTheProgramsFolder) {
+  const std::string folderPath = *ui::ToAnsi(folder.path());
+  EXPECT_EQ(model.ProgramFolder, folderPath);
+  EXPECT_EQ(model.InitialDataFile, folderPath + "Start.qvl");
+  EXPECT_EQ(model.ConfigFile, folderPath + "Config.qvc");
+}
+
+}  // namespace
+}  // namespace qvn

@@ -1,0 +1,80 @@
+// Helpers for the Windows tests: temporary folders, the real program started
+// in one, and bounded waits that keep this thread's messages flowing.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace qvntest {
+
+// The folder of the running test program, with a trailing backslash.
+std::wstring TestProgramFolder();
+// The launcher under test: Quorvane.exe one folder above the tests.
+std::wstring BuiltProgramPath();
+
+// Waits until `done` answers true, handling this thread's messages meanwhile;
+// false when `timeoutMs` passed first.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
+
+// A fresh, empty folder, removed with everything in it at the end.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::wstring& path() const { return path_; }  // with a trailing backslash
+  std::wstring File(const std::wstring& name) const { return path_ + name; }
+  // The names of the files in the folder, sorted.
+  std::vector<std::wstring> Files() const;
+
+ private:
+  std::wstring path_;
+};
+
+// The bytes of a file; empty when it cannot be read.
+std::string ReadFileBytes(const std::wstring& path);
+
+// A copy of the real program placed in a folder and started there.
+class Launcher {
+ public:
+  explicit Launcher(const std::wstring& folder);
+  ~Launcher();  // ends the process if it still runs
+  Launcher(const Launcher&) = delete;
+  Launcher& operator=(const Launcher&) = delete;
+
+  // Starts the copy; false when the process could not be created.
+  bool Start();
+  // The process's visible main window, waited for; nullptr on time-out.
+  HWND WaitForMainWindow(DWORD timeoutMs = 15000);
+  // Waits for the process to end; its exit code, or -1 on time-out.
+  long WaitForExit(DWORD timeoutMs = 15000);
+  DWORD processId() const { return processId_; }
+
+ private:
+  std::wstring exePath_;
+  std::wstring folder_;
+  HANDLE process_ = nullptr;
+  DWORD processId_ = 0;
+};
+
+// The top-level windows of a class that belong to a process.
+std::vector<HWND> WindowsOf(DWORD processId, const std::wstring& className);
+std::wstring ClassOf(HWND hwnd);
+std::wstring TextOf(HWND hwnd);
+
+// Moves the mouse pointer to a screen position, as a user's hand would.
+void MovePointerTo(POINT at);
+// Presses and releases a key.
+void PressKey(WORD virtualKey);
+// A click of the right or the left button at a screen position.
+void RightClickAt(POINT at);
+void LeftClickAt(POINT at);
+
+POINT CentreOf(HWND hwnd);
+
+}  // namespace qvntest

@@ -1,0 +1,100 @@
+#include "ui/application.h"
+
+#include "ui/hint_text.h"
+#include "ui/window.h"
+
+namespace ui::application {
+namespace {
+
+struct State {
+  std::wstring hint;
+  std::function<void(const std::wstring&)> onHint;
+  std::function<void()> onPointer;
+};
+
+State& Current() {
+  static State state;
+  return state;
+}
+
+bool IsProgramWindow(HWND hwnd) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(hwnd, &process);
+  return hwnd != nullptr && process == GetCurrentProcessId();
+}
+
+// The long hint of a window, or of its nearest parent that has a hint.
+std::wstring HintOf(HWND hwnd) {
+  for (; hwnd != nullptr; hwnd = GetParent(hwnd)) {
+    const Window* window = Window::FromHandle(hwnd);
+    if (window != nullptr && !window->hint().empty()) return LongHint(window->hint());
+  }
+  return std::wstring();
+}
+
+void TrackLeaving(HWND hwnd, bool nonClient) {
+  TRACKMOUSEEVENT track{sizeof track};
+  track.dwFlags = TME_LEAVE | (nonClient ? TME_NONCLIENT : 0);
+  track.hwndTrack = hwnd;
+  TrackMouseEvent(&track);
+}
+
+void NotifyPointer() {
+  if (Current().onPointer) Current().onPointer();
+}
+
+}  // namespace
+
+void SetHintHandler(std::function<void(const std::wstring&)> handler) {
+  Current().onHint = std::move(handler);
+}
+
+void SetPointerHandler(std::function<void()> handler) {
+  Current().onPointer = std::move(handler);
+}
+
+const std::wstring& Hint() {
+  return Current().hint;
+}
+
+void SetHint(const std::wstring& hint) {
+  State& state = Current();
+  if (hint == state.hint) return;
+  state.hint = hint;
+  if (state.onHint) state.onHint(state.hint);
+}
+
+bool PointerOverProgram() {
+  POINT pointer;
+  return GetCursorPos(&pointer) && IsProgramWindow(WindowFromPoint(pointer));
+}
+
+void ProcessMessage(MSG& message, HWND dialog) {
+  switch (message.message) {
+    case WM_MOUSEMOVE:
+    case WM_NCMOUSEMOVE:
+      if (IsProgramWindow(message.hwnd)) {
+        SetHint(HintOf(message.hwnd));
+        TrackLeaving(message.hwnd, message.message == WM_NCMOUSEMOVE);
+        NotifyPointer();
+      }
+      break;
+    case WM_MOUSELEAVE:
+    case WM_NCMOUSELEAVE:
+      // Moving onto another of our windows brings its own mouse move next.
+      if (!PointerOverProgram()) SetHint(std::wstring());
+      NotifyPointer();
+      break;
+  }
+  if (dialog != nullptr && IsDialogMessageW(dialog, &message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+int Run() {
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) ProcessMessage(message);
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace ui::application

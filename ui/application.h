@@ -1,0 +1,36 @@
+// The program-wide part of the toolkit: the message loop, and the hint of
+// whatever the mouse points at.
+//
+// The hint follows the pointer without any polling: a mouse move over one of
+// the program's windows sets the hint of that window (or of its nearest parent
+// that has one), and the system's mouse-leave notice tells when the pointer
+// has gone, after which the hint is empty unless another window of the program
+// lies under the pointer.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace ui::application {
+
+// Called whenever the current hint text changes, with its long part.
+void SetHintHandler(std::function<void(const std::wstring&)> handler);
+// Called after the pointer has moved over or left one of the program's windows.
+void SetPointerHandler(std::function<void()> handler);
+
+// The current hint text (the long part).
+const std::wstring& Hint();
+void SetHint(const std::wstring& hint);
+
+// True when the window under the mouse pointer belongs to this program.
+bool PointerOverProgram();
+
+// Handles one message from the queue as the program's loops do.
+void ProcessMessage(MSG& message, HWND dialog = nullptr);
+
+// Runs the message loop until WM_QUIT; returns its exit code.
+int Run();
+
+}  // namespace ui::application

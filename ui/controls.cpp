@@ -1,0 +1,225 @@
+#include "ui/controls.h"
+
+namespace ui {
+namespace {
+
+constexpr wchar_t kPanelClass[] = L"QuorvanePanel";
+constexpr wchar_t kLabelClass[] = L"QuorvaneLabel";
+constexpr wchar_t kGroupBoxClass[] = L"QuorvaneGroupBox";
+constexpr wchar_t kImageClass[] = L"QuorvaneImage";
+
+HBRUSH FaceBrush() {
+  return reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+}
+
+// Child windows clip their siblings and children so that overlapping controls
+// (the icons lie on the white strip) do not paint over each other.
+constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+
+}  // namespace
+
+void Control::Create(HWND parent, const ControlDef& def, HFONT font) {
+  font_ = font;
+  const RECT bounds{Scale(def.left), Scale(def.top), Scale(def.left + def.width),
+                    Scale(def.top + def.height)};
+  CreateWindowFor(parent, def, bounds);
+  SetHint(def.hint != nullptr ? def.hint : L"");
+  SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (def.caption != nullptr && *def.caption != L'\0') SetText(def.caption);
+}
+
+LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SETFONT:
+      font_ = reinterpret_cast<HFONT>(wParam);
+      break;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_);
+    case WM_LBUTTONDBLCLK:
+      if (onDblClick) {
+        onDblClick();
+        return 0;
+      }
+      break;
+  }
+  return DefaultHandling(message, wParam, lParam);
+}
+
+void Control::FillBackground(HDC dc, const RECT& rect, COLORREF color) const {
+  if (color == CLR_INVALID) {
+    FillRect(dc, &rect, FaceBrush());
+  } else {
+    SetBkColor(dc, color);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+  }
+}
+
+// --- Panel -------------------------------------------------------------------
+
+void Panel::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
+  RegisterClass(kPanelClass, 0, FaceBrush());
+  CreateHandle(WS_EX_CONTROLPARENT, kPanelClass, L"", kChildStyle, r.left, r.top, r.right - r.left,
+               r.bottom - r.top, parent, nullptr);
+}
+
+LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd(), &paint);
+    RECT rect;
+    GetClientRect(hwnd(), &rect);
+    DrawEdge(dc, &rect, BDR_SUNKENINNER, BF_RECT);
+    EndPaint(hwnd(), &paint);
+    return 0;
+  }
+  return Control::HandleMessage(message, wParam, lParam);
+}
+
+// --- Label -------------------------------------------------------------------
+
+void Label::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
+  RegisterClass(kLabelClass, 0, nullptr);
+  CreateHandle(0, kLabelClass, L"", kChildStyle, r.left, r.top, r.right - r.left, r.bottom - r.top,
+               parent, nullptr);
+}
+
+void Label::SetColor(COLORREF color) {
+  color_ = color;
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void Label::SetAutoSize(bool autoSize) {
+  autoSize_ = autoSize;
+  FitToText();
+}
+
+void Label::FitToText() {
+  if (!autoSize_ || hwnd() == nullptr) return;
+  const std::wstring text = Text();
+  HDC dc = GetDC(hwnd());
+  HGDIOBJ oldFont = SelectObject(dc, font_);
+  RECT needed{0, 0, 0, 0};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed,
+            DT_CALCRECT | DT_NOPREFIX | DT_LEFT);
+  SelectObject(dc, oldFont);
+  ReleaseDC(hwnd(), dc);
+  SetWindowPos(hwnd(), nullptr, 0, 0, needed.right, needed.bottom,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // WM_PAINT fills the whole label
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(hwnd(), &paint);
+      RECT rect;
+      GetClientRect(hwnd(), &rect);
+      FillBackground(dc, rect, color_);
+      const std::wstring text = Text();
+      HGDIOBJ oldFont = SelectObject(dc, font_);
+      SetBkMode(dc, TRANSPARENT);
+      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_NOPREFIX | DT_LEFT);
+      SelectObject(dc, oldFont);
+      EndPaint(hwnd(), &paint);
+      return 0;
+    }
+    case WM_SETTEXT: {
+      const LRESULT result = Control::HandleMessage(message, wParam, lParam);
+      FitToText();
+      InvalidateRect(hwnd(), nullptr, TRUE);
+      return result;
+    }
+  }
+  return Control::HandleMessage(message, wParam, lParam);
+}
+
+// --- GroupBox ----------------------------------------------------------------
+
+void GroupBox::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
+  RegisterClass(kGroupBoxClass, CS_DBLCLKS, FaceBrush());
+  CreateHandle(WS_EX_CONTROLPARENT, kGroupBoxClass, L"", kChildStyle, r.left, r.top,
+               r.right - r.left, r.bottom - r.top, parent, nullptr);
+}
+
+LRESULT GroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(hwnd(), &paint);
+    RECT rect;
+    GetClientRect(hwnd(), &rect);
+    HGDIOBJ oldFont = SelectObject(dc, font_);
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    // The frame runs through the middle of the caption's line.
+    RECT frame = rect;
+    frame.top = metrics.tmHeight / 2;
+    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    const std::wstring caption = Text();
+    if (!caption.empty()) {
+      RECT text{Scale(8), 0, rect.right - Scale(8), metrics.tmHeight};
+      DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+                DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
+      SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+      SetBkMode(dc, OPAQUE);
+      DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+                DT_NOPREFIX | DT_SINGLELINE);
+    }
+    SelectObject(dc, oldFont);
+    EndPaint(hwnd(), &paint);
+    return 0;
+  }
+  return Control::HandleMessage(message, wParam, lParam);
+}
+
+// --- Image -------------------------------------------------------------------
+
+void Image::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
+  RegisterClass(kImageClass, CS_DBLCLKS, nullptr);
+  CreateHandle(0, kImageClass, L"", kChildStyle, r.left, r.top, r.right - r.left, r.bottom - r.top,
+               parent, nullptr);
+}
+
+void Image::SetIcon(HICON icon) {
+  icon_ = icon;  // the previous icon is let go, not destroyed
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void Image::SetColor(COLORREF color) {
+  color_ = color;
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+LRESULT Image::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(hwnd(), &paint);
+      RECT rect;
+      GetClientRect(hwnd(), &rect);
+      FillBackground(dc, rect, color_);
+      if (icon_ != nullptr)
+        DrawIconEx(dc, 0, 0, icon_, Scale(32), Scale(32), 0, nullptr, DI_NORMAL);
+      EndPaint(hwnd(), &paint);
+      return 0;
+    }
+  }
+  return Control::HandleMessage(message, wParam, lParam);
+}
+
+// --- Button ------------------------------------------------------------------
+
+void Button::CreateWindowFor(HWND parent, const ControlDef& def, const RECT& r) {
+  const DWORD style = kChildStyle | WS_TABSTOP | (isDefault_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+  HWND button = CreateWindowExW(
+      0, L"BUTTON", def.caption, style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), Instance(), nullptr);
+  Subclass(button);
+}
+
+}  // namespace ui

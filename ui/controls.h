@@ -1,0 +1,105 @@
+// The controls of the toolkit, one small class per kind. Forms describe their
+// controls in a table of ControlDef rows and create them in one call.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "ui/window.h"
+
+namespace ui {
+
+class Control;
+
+// One row of a form's control table. Places and sizes are at 96 DPI, in the
+// parent's client area.
+struct ControlDef {
+  Control* control;
+  Control* parent;  // nullptr: the form itself
+  int left, top, width, height;
+  const wchar_t* caption;
+  const wchar_t* hint;
+  int fontHeight = 0;  // 0: the parent's font
+  bool bold = false;
+};
+
+class Control : public Window {
+ public:
+  // Creates the control's window inside `parent` as the row describes it.
+  void Create(HWND parent, const ControlDef& def, HFONT font);
+  HFONT font() const { return font_; }
+
+  std::function<void()> onClick;
+  std::function<void()> onDblClick;
+
+ protected:
+  virtual void CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) = 0;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Fills the client area with the background colour; for WM_PAINT handlers.
+  void FillBackground(HDC dc, const RECT& rect, COLORREF color) const;
+
+  HFONT font_ = nullptr;
+};
+
+// A plain area with a lowered inner bevel; children are placed inside it.
+class Panel : public Control {
+ protected:
+  void CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
+// Text on the form's face, or on a colour of its own; optionally sized to its text.
+class Label : public Control {
+ public:
+  void SetColor(COLORREF color);
+  // The label grows and shrinks with its text, left and top staying put.
+  void SetAutoSize(bool autoSize);
+
+ protected:
+  void CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void FitToText();
+  COLORREF color_ = CLR_INVALID;  // CLR_INVALID: the button face
+  bool autoSize_ = false;
+};
+
+// An etched frame with a caption; double clicks reach onDblClick.
+class GroupBox : public Control {
+ protected:
+  void CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
+// Shows one icon at its top-left corner. The image never destroys the icon:
+// the same handle may be shown elsewhere, and its owner releases it.
+class Image : public Control {
+ public:
+  void SetIcon(HICON icon);
+  HICON icon() const { return icon_; }
+  void SetColor(COLORREF color);
+
+ protected:
+  void CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  HICON icon_ = nullptr;
+  COLORREF color_ = CLR_INVALID;
+};
+
+// A push button; `isDefault` makes it the one Enter presses.
+class Button : public Control {
+ public:
+  Button(int id = 0, bool isDefault = false) : id_(id), isDefault_(isDefault) {}
+
+ protected:
+  void CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
+
+ private:
+  int id_;
+  bool isDefault_;
+};
+
+}  // namespace ui

@@ -1,0 +1,179 @@
+#include "ui/form.h"
+
+#include "ui/application.h"
+#include "ui/hint_text.h"
+
+namespace ui {
+
+Form::~Form() {
+  // The handlers may reach into the derived form, which is gone by now.
+  onShow = onClose = onDestroy = onEscape = nullptr;
+  if (hwnd() != nullptr) DestroyWindow(hwnd());
+  for (auto& [key, font] : fonts_) DeleteObject(font);
+}
+
+bool Form::CreateForm(const FormDef& def, HWND owner) {
+  RegisterClass(def.className, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  fontName_ = def.fontName;
+  font_ = Font(def.fontHeight);
+  borderWidth_ = Scale(def.borderWidth);
+  owner_ = owner;
+
+  RECT frame{0, 0, Scale(def.clientWidth) + 2 * borderWidth_,
+             Scale(def.clientHeight) + 2 * borderWidth_};
+  AdjustWindowRectEx(&frame, def.style, FALSE, def.exStyle);
+  if (!CreateHandle(def.exStyle, def.className, def.caption, def.style, CW_USEDEFAULT,
+                    CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, owner,
+                    nullptr)) {
+    return false;
+  }
+  SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  return true;
+}
+
+void Form::CreateControls(std::span<const ControlDef> table) {
+  for (const ControlDef& row : table) {
+    HWND parent = row.parent != nullptr ? row.parent->hwnd() : hwnd();
+    HFONT font = row.fontHeight != 0     ? Font(row.fontHeight, row.bold)
+                 : row.parent != nullptr ? row.parent->font()
+                                         : font_;
+    row.control->Create(parent, row, font);
+  }
+}
+
+HFONT Form::Font(int heightAt96Dpi, bool bold) {
+  HFONT& font = fonts_[{heightAt96Dpi, bold}];
+  if (font == nullptr) {
+    LOGFONTW face{};
+    face.lfHeight = -Scale(heightAt96Dpi);
+    face.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    face.lfCharSet = SHIFTJIS_CHARSET;
+    face.lfQuality = DEFAULT_QUALITY;
+    lstrcpynW(face.lfFaceName, fontName_.c_str(), LF_FACESIZE);
+    font = CreateFontIndirectW(&face);
+  }
+  return font;
+}
+
+void Form::Show() {
+  ShowWindow(hwnd(), SW_SHOW);
+}
+
+void Form::Hide() {
+  ShowWindow(hwnd(), SW_HIDE);
+}
+
+void Form::Close() {
+  SendMessageW(hwnd(), WM_CLOSE, 0, 0);
+}
+
+void Form::MoveTo(int left, int top) {
+  SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int Form::ShowModal() {
+  modal_ = true;
+  modalResult_ = 0;
+  if (owner_ != nullptr) EnableWindow(owner_, FALSE);
+  Show();
+  SetForegroundWindow(hwnd());
+  MSG message;
+  while (modalResult_ == 0) {
+    if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+      PostQuitMessage(static_cast<int>(message.wParam));  // leave the outer loop too
+      if (modalResult_ == 0) modalResult_ = IDCANCEL;
+      break;
+    }
+    application::ProcessMessage(message, hwnd());
+  }
+  // The owner is enabled before this window goes, so that the system gives it
+  // the activation back rather than to another program's window.
+  if (owner_ != nullptr) EnableWindow(owner_, TRUE);
+  Hide();
+  modal_ = false;
+  return modalResult_;
+}
+
+void Form::EndModal(int result) {
+  modalResult_ = result;
+}
+
+void Form::PaintInnerBorder() {
+  if (borderWidth_ == 0) return;
+  RECT window, client;
+  GetWindowRect(hwnd(), &window);
+  GetClientRect(hwnd(), &client);
+  MapWindowPoints(hwnd(), nullptr, reinterpret_cast<POINT*>(&client), 2);
+  OffsetRect(&client, -window.left, -window.top);
+  RECT band = client;
+  InflateRect(&band, borderWidth_, borderWidth_);
+  HDC dc = GetWindowDC(hwnd());
+  ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+  FillRect(dc, &band, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  ReleaseDC(hwnd(), dc);
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_NCCALCSIZE:
+      if (borderWidth_ != 0) {
+        // Both forms of the message start with the rectangle that becomes the client area.
+        const LRESULT result = DefaultHandling(message, wParam, lParam);
+        InflateRect(reinterpret_cast<RECT*>(lParam), -borderWidth_, -borderWidth_);
+        return result;
+      }
+      break;
+    case WM_NCPAINT:
+    case WM_NCACTIVATE: {
+      const LRESULT result = DefaultHandling(message, wParam, lParam);
+      PaintInnerBorder();
+      return result;
+    }
+    case WM_SHOWWINDOW:
+      // Sent before the window becomes visible, so onShow may still move it.
+      if (wParam != FALSE && onShow) onShow();
+      break;
+    case WM_CLOSE:
+      if (modal_) {
+        EndModal(IDCANCEL);
+        return 0;
+      }
+      if (onClose) onClose();
+      DestroyWindow(hwnd());
+      return 0;
+    case WM_DESTROY:
+      if (onDestroy) onDestroy();
+      if (endsProgram) PostQuitMessage(0);
+      break;
+    case WM_COMMAND:
+      if (auto* control =
+              dynamic_cast<Control*>(Window::FromHandle(reinterpret_cast<HWND>(lParam)));
+          control != nullptr && HIWORD(wParam) == BN_CLICKED) {
+        if (control->onClick) control->onClick();
+        return 0;
+      }
+      if (LOWORD(wParam) == IDCANCEL && lParam == 0) {
+        if (onEscape) onEscape();
+        return 0;
+      }
+      break;
+    case WM_CONTEXTMENU:
+      if (popupMenu != nullptr) {
+        POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (lParam == -1) GetCursorPos(&at);  // opened from the keyboard
+        popupMenu->Popup(hwnd(), at);
+        return 0;
+      }
+      break;
+    case WM_MENUSELECT:
+      if (popupMenu != nullptr) {
+        if (const auto hint = popupMenu->HintFor(wParam, lParam)) {
+          application::SetHint(LongHint(*hint));
+        }
+      }
+      break;
+  }
+  return Window::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace ui

@@ -1,0 +1,79 @@
+// A top-level window with its controls: the main window and every dialog.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <span>
+#include <string>
+
+#include "ui/controls.h"
+#include "ui/popup_menu.h"
+#include "ui/window.h"
+
+namespace ui {
+
+struct FormDef {
+  const wchar_t* className;
+  const wchar_t* caption;
+  int clientWidth, clientHeight;  // at 96 DPI
+  DWORD style;
+  DWORD exStyle;
+  int borderWidth;  // an extra margin inside the frame, outside the client area
+  const wchar_t* fontName;
+  int fontHeight;  // pixels at 96 DPI
+};
+
+// The frame of a window that cannot be resized and has only a close box.
+constexpr DWORD kFixedSingleStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
+class Form : public Window {
+ public:
+  ~Form() override;
+
+  // Creates the (hidden) window; `owner` may be nullptr.
+  bool CreateForm(const FormDef& def, HWND owner);
+  // Creates the controls of a table, parents before children.
+  void CreateControls(std::span<const ControlDef> table);
+
+  // A font of the form's face at another height, owned by the form.
+  HFONT Font(int heightAt96Dpi, bool bold = false);
+  HFONT font() const { return font_; }
+
+  void Show();
+  void Hide();
+  // Asks the form to close, as the close box does.
+  void Close();
+  // Places the window's top-left corner; the size stays.
+  void MoveTo(int left, int top);
+
+  // Shows the form modally to its owner until EndModal; returns the result.
+  int ShowModal();
+  void EndModal(int result);
+
+  std::function<void()> onShow;     // before the window becomes visible
+  std::function<void()> onClose;    // the window is closing
+  std::function<void()> onDestroy;  // the window is going away
+  std::function<void()> onEscape;   // Escape pressed (modal forms)
+
+  // Opened by a right click anywhere on the form.
+  PopupMenu* popupMenu = nullptr;
+  // The program ends when this form's window is destroyed.
+  bool endsProgram = false;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void PaintInnerBorder();
+
+  int borderWidth_ = 0;
+  HFONT font_ = nullptr;
+  std::wstring fontName_;
+  std::map<std::pair<int, bool>, HFONT> fonts_;
+  HWND owner_ = nullptr;
+  bool modal_ = false;
+  int modalResult_ = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,103 @@
+#include "ui/popup_menu.h"
+
+#include <cstdlib>
+
+namespace ui {
+
+PopupMenu::PopupMenu(std::span<const MenuItemDef> table) {
+  MenuItem* submenuOwner = nullptr;
+  for (const MenuItemDef& row : table) {
+    auto item = std::make_unique<MenuItem>();
+    item->name = row.name;
+    item->caption = row.caption;
+    item->hint = row.hint;
+    if (row.level == 0) {
+      submenuOwner = item.get();
+      items_.push_back(std::move(item));
+    } else {
+      submenuOwner->items.push_back(std::move(item));
+    }
+  }
+}
+
+PopupMenu::~PopupMenu() {
+  if (menu_ != nullptr) DestroyMenu(menu_);
+}
+
+MenuItem& PopupMenu::Item(const std::string& name) {
+  for (auto& item : items_) {
+    if (item->name == name) return *item;
+    for (auto& subitem : item->items) {
+      if (subitem->name == name) return *subitem;
+    }
+  }
+  // The names come from the form's own table; a missing one is a programming error.
+  std::abort();
+}
+
+HMENU PopupMenu::Handle() {
+  if (menu_ != nullptr) DestroyMenu(menu_);  // destroys the submenus with it
+  commands_.clear();
+  shownItems_.clear();
+  menu_ = Build(items_);
+  return menu_;
+}
+
+HMENU PopupMenu::Build(const std::vector<std::unique_ptr<MenuItem>>& items) {
+  HMENU menu = CreatePopupMenu();
+  std::vector<MenuItem*> shown;
+  for (const auto& item : items) {
+    if (!item->visible) continue;
+    shown.push_back(item.get());
+    if (item->IsSeparator()) {
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
+    const UINT state = item->enabled ? MF_ENABLED : MF_GRAYED;
+    if (!item->items.empty()) {
+      AppendMenuW(menu, MF_POPUP | MF_STRING | state,
+                  reinterpret_cast<UINT_PTR>(Build(item->items)), item->caption.c_str());
+    } else {
+      commands_.push_back(item.get());
+      AppendMenuW(menu, MF_STRING | state, commands_.size(), item->caption.c_str());
+    }
+  }
+  shownItems_.emplace_back(menu, std::move(shown));
+  return menu;
+}
+
+void PopupMenu::Popup(HWND owner, POINT at) {
+  HMENU menu = Handle();
+  // The owner must be the foreground window, or the menu does not close when
+  // the user clicks elsewhere (this matters when opened from the tray icon).
+  SetForegroundWindow(owner);
+  const UINT command = TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x,
+                                      at.y, 0, owner, nullptr);
+  // And a message must follow, so that a second opening of the menu works.
+  PostMessageW(owner, WM_NULL, 0, 0);
+  if (const MenuItem* item = FindByCommand(command); item != nullptr && item->onClick) {
+    const auto onClick = item->onClick;  // the handler may rebuild the menu
+    onClick();
+  }
+}
+
+const MenuItem* PopupMenu::FindByCommand(UINT command) const {
+  return command >= 1 && command <= commands_.size() ? commands_[command - 1] : nullptr;
+}
+
+std::optional<std::wstring> PopupMenu::HintFor(WPARAM wParam, LPARAM lParam) const {
+  const UINT flags = HIWORD(wParam);
+  const UINT idOrPosition = LOWORD(wParam);
+  HMENU menu = reinterpret_cast<HMENU>(lParam);
+  if (flags == 0xFFFF && menu == nullptr) return std::nullopt;  // the menu closed
+  if ((flags & MF_POPUP) == 0) {
+    if (const MenuItem* item = FindByCommand(idOrPosition)) return item->hint;
+    return std::wstring();  // a separator
+  }
+  for (const auto& [handle, shown] : shownItems_) {
+    if (handle == menu && idOrPosition < shown.size()) return shown[idOrPosition]->hint;
+  }
+  return std::nullopt;
+}
+
+}  // namespace ui
