@@ -19,14 +19,16 @@ TAboutBox::TAboutBox(ui::Form& mainForm) : mainForm_(mainForm) {}
 
 int TAboutBox::Execute() {
   if (!CreateForm(kAboutBoxDef, mainForm_.hwnd())) return IDCANCEL;
+  // clang-format off
   const ui::ControlDef controls[] = {
-      // control       parent    left top  w    h   caption          hint                font bold
-      {&Panel1, nullptr, 8, 8, 244, 70, L"", L""},
-      {&ProgramIcon, &Panel1, 14, 19, 32, 32, L"", L""},
-      {&ProductName, &Panel1, 60, 12, 0, 0, L"Quorvane", L"", 21, true},
-      {&Version, &Panel1, 62, 42, 0, 0, L"Version 2.30", L""},
-      {&OKButton, nullptr, 92, 88, 75, 24, L"OK", L""},
+      // control      parent    left top  w    h   caption          hint  font bold
+      {&Panel1,       nullptr,  8,   8,   244, 70, L"",             L""},
+      {&ProgramIcon,  &Panel1,  14,  19,  32,  32, L"",             L""},
+      {&ProductName,  &Panel1,  60,  12,  0,   0,  L"Quorvane",     L"",  21,  true},
+      {&Version,      &Panel1,  62,  42,  0,   0,  L"Version 2.30", L""},
+      {&OKButton,     nullptr,  92,  88,  75,  24, L"OK",           L""},
   };
+  // clang-format on
   CreateControls(controls);
   ProductName.SetAutoSize(true);
   Version.SetAutoSize(true);

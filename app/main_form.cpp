@@ -17,31 +17,31 @@ const ui::FormDef kMainFormDef = {
 };
 
 // The pop-up menu, top to bottom.
+// clang-format off
 constexpr ui::MenuItemDef kPopupMenu1Items[] = {
-    // name         level caption                           hint
-    {"miStart", 0, L"連続起動(&E)", L"|表示されているソフトウェアを連続起動します."},
-    {"miDataRead", 0, L"連続起動データ読み込み(&R)...",
-     L"|「連続起動データファイルの選択」ダイアログを表示します."},
-    {"N1", 0, L"-", L""},
-    {"miSetup", 0, L"ユーザー設定(&S)...", L"|「ユーザー設定」ダイアログを表示します."},
-    {"N5", 0, L"オプション(&O)", L""},
-    {"miSetToDef", 1, L"デフォルトファイルに設定(&D)",
-     L"|現在のデータファイルをデフォルトファイルにします."},
-    {"N7", 1, L"-", L""},
-    {"miResShow", 1, L"リソース残量を表示(&R)...", L"|リソース残量表示ダイアログを表示します."},
-    {"N8", 1, L"-", L""},
-    {"miStartup", 1, L"スタートアップに登録(&S)", L"|Quorvane をスタートアップに登録します."},
-    {"N2", 0, L"-", L""},
-    {"miTaskTray", 0, L"タスクトレイに格納(&T)", L"|Quorvane をタスクトレイに格納します."},
-    {"miFormShow", 0, L"メインウィンドウを表示(&M)", L""},
-    {"N3", 0, L"-", L""},
-    {"miHelp", 0, L"ヘルプ(&H)", L""},
-    {"miContents", 1, L"目次(&C)", L"|ヘルプの目次を表示します."},
-    {"N4", 1, L"-", L""},
-    {"miAbout", 1, L"バージョン情報(&V)...", L"|バージョン情報を表示します."},
-    {"N6", 0, L"-", L""},
-    {"miClose", 0, L"終了(&X)", L"|Quorvane を終了します."},
+    // name         level caption                            hint
+    {"miStart",     0,    L"連続起動(&E)",                   L"|表示されているソフトウェアを連続起動します."},
+    {"miDataRead",  0,    L"連続起動データ読み込み(&R)...",  L"|「連続起動データファイルの選択」ダイアログを表示します."},
+    {"N1",          0,    L"-",                              L""},
+    {"miSetup",     0,    L"ユーザー設定(&S)...",            L"|「ユーザー設定」ダイアログを表示します."},
+    {"N5",          0,    L"オプション(&O)",                 L""},
+    {"miSetToDef",  1,    L"デフォルトファイルに設定(&D)",   L"|現在のデータファイルをデフォルトファイルにします."},
+    {"N7",          1,    L"-",                              L""},
+    {"miResShow",   1,    L"リソース残量を表示(&R)...",      L"|リソース残量表示ダイアログを表示します."},
+    {"N8",          1,    L"-",                              L""},
+    {"miStartup",   1,    L"スタートアップに登録(&S)",       L"|Quorvane をスタートアップに登録します."},
+    {"N2",          0,    L"-",                              L""},
+    {"miTaskTray",  0,    L"タスクトレイに格納(&T)",         L"|Quorvane をタスクトレイに格納します."},
+    {"miFormShow",  0,    L"メインウィンドウを表示(&M)",     L""},
+    {"N3",          0,    L"-",                              L""},
+    {"miHelp",      0,    L"ヘルプ(&H)",                     L""},
+    {"miContents",  1,    L"目次(&C)",                       L"|ヘルプの目次を表示します."},
+    {"N4",          1,    L"-",                              L""},
+    {"miAbout",     1,    L"バージョン情報(&V)...",          L"|バージョン情報を表示します."},
+    {"N6",          0,    L"-",                              L""},
+    {"miClose",     0,    L"終了(&X)",                       L"|Quorvane を終了します."},
 };
+// clang-format on
 
 // The hints the slot row shows once start-up has run.
 constexpr wchar_t kGroupHint[] =
@@ -85,22 +85,23 @@ bool TMainForm::CreateWindowAndControls() {
   // The main window's controls. The icons come before the white strip: a
   // window made later lies below the ones made before it, and the icons must
   // lie on top of the strip.
+  // clang-format off
   const ui::ControlDef controls[] = {
-      // control     parent      left top  w    h   caption             hint
-      {&Panel1, nullptr, 0, 0, 332, 95, L"", L"|右クリック：ポップアップメニューを表示します."},
-      {&GroupBox1, &Panel1, 5, 5, 323, 58, L"起動ソフトウェア",
-       L"ダブルクリック or 右クリック|ダブルクリック or 右クリックで連続起動できます", 13},
-      {&Image1, &GroupBox1, 10, 15, 32, 32, L"", kImageHint},
-      {&Image2, &GroupBox1, 47, 15, 32, 32, L"", kImageHint},
-      {&Image3, &GroupBox1, 84, 15, 32, 32, L"", kImageHint},
-      {&Image4, &GroupBox1, 121, 15, 32, 32, L"", kImageHint},
-      {&Image5, &GroupBox1, 158, 15, 32, 32, L"", kImageHint},
-      {&Image6, &GroupBox1, 195, 15, 32, 32, L"", kImageHint},
-      {&Image7, &GroupBox1, 232, 15, 32, 32, L"", kImageHint},
-      {&Image8, &GroupBox1, 269, 15, 32, 32, L"", kImageHint},
-      {&Label2, &GroupBox1, 10, 15, 290, 32, L"", L""},
-      {&Label1, &Panel1, 2, 67, 0, 0, L"", L""},
+      // control    parent       left top  w    h   caption             hint                                                                          font
+      {&Panel1,     nullptr,     0,   0,   332, 95, L"",                L"|右クリック：ポップアップメニューを表示します."},
+      {&GroupBox1,  &Panel1,     5,   5,   323, 58, L"起動ソフトウェア", L"ダブルクリック or 右クリック|ダブルクリック or 右クリックで連続起動できます", 13},
+      {&Image1,     &GroupBox1,  10,  15,  32,  32, L"",                kImageHint},
+      {&Image2,     &GroupBox1,  47,  15,  32,  32, L"",                kImageHint},
+      {&Image3,     &GroupBox1,  84,  15,  32,  32, L"",                kImageHint},
+      {&Image4,     &GroupBox1,  121, 15,  32,  32, L"",                kImageHint},
+      {&Image5,     &GroupBox1,  158, 15,  32,  32, L"",                kImageHint},
+      {&Image6,     &GroupBox1,  195, 15,  32,  32, L"",                kImageHint},
+      {&Image7,     &GroupBox1,  232, 15,  32,  32, L"",                kImageHint},
+      {&Image8,     &GroupBox1,  269, 15,  32,  32, L"",                kImageHint},
+      {&Label2,     &GroupBox1,  10,  15,  290, 32, L"",                L""},
+      {&Label1,     &Panel1,     2,   67,  0,   0,  L"",                L""},
   };
+  // clang-format on
   CreateControls(controls);
 
   Label1.SetAutoSize(true);

@@ -1,0 +1,44 @@
+// The message boxes every window of the program uses.
+//
+// They are drawn by the program itself rather than by MessageBoxW, whose
+// caption and button texts follow the language of Windows: these always show
+// the program's own Japanese wording. In look and behaviour they follow the
+// system's message box: the system message font and icons, the matching
+// system sound, Enter for the default button and Escape to back out.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace ui {
+
+// The caption of the program's own boxes.
+inline constexpr wchar_t kApplicationTitle[] = L"Quorvane";
+
+// Plain message: caption kApplicationTitle, no icon, one "OK" button. Enter,
+// Escape and the close box all just close it. ShowMessage centres the box on
+// the screen; ShowMessageAt puts its top-left corner at `topLeft` (screen
+// coordinates). `owner` may be nullptr; otherwise it is disabled while the
+// box shows.
+void ShowMessage(HWND owner, const std::wstring& text);
+void ShowMessageAt(HWND owner, const std::wstring& text, POINT topLeft);
+
+// What the user answered to Confirm.
+enum class Answer {
+  Yes,     // "はい(&Y)", or Enter
+  No,      // "いいえ(&N)", or Escape
+  Cancel,  // the close box (or Alt+F4)
+};
+
+// Confirmation: caption "確認", question icon, buttons "はい(&Y)" (the
+// default) and "いいえ(&N)". Callers go on with a command unless the answer is
+// Answer::No, so closing the box does not stop it.
+Answer Confirm(HWND owner, const std::wstring& text);
+
+// The default error box: stop icon, caption kApplicationTitle, one "OK"
+// button, and `text` with a closing period added (see WithClosingPeriod).
+// Centred on the screen.
+void ShowError(HWND owner, const std::wstring& text);
+
+}  // namespace ui
