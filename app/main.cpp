@@ -1,7 +1,9 @@
 // Program start: one copy only, then the main window and its message loop.
+#include <windows.h>
+
+// These need <windows.h> first.
 #include <commctrl.h>
 #include <objbase.h>
-#include <windows.h>
 
 #include <optional>
 #include <string>

@@ -1,0 +1,36 @@
+#include "app/errors.h"
+
+namespace qvn {
+namespace {
+
+std::wstring FileErrorText(int number) {
+  switch (number) {
+    case kFileNotFound:
+      return L"ファイルが見つかりません";
+    case kBadFileName:
+      return L"ファイル名の指定が間違っています";
+    case kTooManyOpenFiles:
+      return L"オープンしたファイルが多すぎます";
+    case kAccessDenied:
+      return L"ファイルへのアクセスが拒否されました";
+    case kReadBeyondEnd:
+      return L"ファイルの末尾以降を読み込みました";
+    case kDiskFull:
+      return L"ディスクがいっぱいです";
+    case kBadNumericInput:
+      return L"入力値が数値ではありません";
+    default:
+      return L"I/O エラー (" + std::to_wstring(number) + L")";
+  }
+}
+
+}  // namespace
+
+std::wstring ErrorText(const Error& error, AnsiToWide fromAnsi) {
+  if (const auto* file = std::get_if<FileError>(&error)) {
+    return FileErrorText(file->number);
+  }
+  return L"'" + fromAnsi(std::get<NotAnInteger>(error).text) + L"' は整数ではありません";
+}
+
+}  // namespace qvn

@@ -1,0 +1,24 @@
+// The launcher's files on Windows: the ANSI file functions on the byte paths,
+// so a path goes to the system exactly as it was read from a file.
+#pragma once
+
+#include <windows.h>
+
+#include "app/file_system.h"
+
+namespace qvn {
+
+// The error number the user sees for a system error code: the common causes
+// have their own numbers (2, 3, 4, 5, 101), any other code is shown as it is.
+int FileErrorNumber(DWORD systemError);
+
+class Win32FileSystem : public FileSystem {
+ public:
+  bool Exists(const std::string& path) override;
+  Result<std::string, FileError> ReadAll(const std::string& path) override;
+  std::optional<FileError> ReplaceWith(const std::string& path, std::string_view bytes) override;
+  std::optional<FileError> Remove(const std::string& path) override;
+  std::vector<std::string> List(const std::string& folder, const std::string& pattern) override;
+};
+
+}  // namespace qvn
