@@ -1,8 +1,10 @@
 #include "app/main_form.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include "app/about_box.h"
+#include "settings/config_file.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
 #include "ui/text.h"
@@ -116,6 +118,7 @@ bool TMainForm::CreateWindowAndControls() {
   PopupMenu1.Item("miContents").onClick = [this] { miContentsClick(); };
   PopupMenu1.Item("miAbout").onClick = [this] { miAboutClick(); };
   PopupMenu1.Item("miClose").onClick = [this] { miCloseClick(); };
+  PopupMenu1.Item("miSetToDef").onClick = [this] { miSetToDefClick(); };
   return true;
 }
 
@@ -172,6 +175,35 @@ void TMainForm::IdleHintCheck() {
   if (overProgram == model_.CursorOverProgram) return;
   model_.CursorOverProgram = overProgram;
   if (!overProgram) Label1.SetText(kDefaultHintText);
+}
+
+void TMainForm::miSetToDefClick() {
+  // Without a list that came from a file there is nothing to make the
+  // default; the default and the configuration file stay as they are.
+  if (model_.CurrentDataFile.empty()) return;
+  model_.DefaultDataFile = model_.CurrentDataFile;
+  if (const auto error = WriteConfigFile(model_, files_)) ShowError(*error);
+}
+
+void TMainForm::ShowSlotIcons() {
+  std::array<ui::UniqueIcon, kSlotCount> fetched;
+  for (int i = 0; i < kSlotCount; ++i) {
+    if (IsSlotSet(model_, i)) {
+      // A fresh record for every slot: a path the shell cannot query then
+      // gives no icon rather than the previous slot's.
+      SHFILEINFOA info{};
+      SHGetFileInfoA(SlotPath(model_, i).c_str(), 0, &info, sizeof info, SHGFI_ICON);
+      fetched[i].reset(info.hIcon);
+    }
+    SlotImage(i)->SetIcon(fetched[i].get());
+    model_.SlotIcons[i] = fetched[i].get();
+  }
+  // No image shows the icons of the previous refresh any more.
+  slotIcons_ = std::move(fetched);
+}
+
+void TMainForm::ShowError(const Error& error) {
+  ui::ShowError(hwnd(), ErrorText(error, ui::FromAnsi));
 }
 
 void TMainForm::ShowSlotHints() {

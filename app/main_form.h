@@ -3,12 +3,15 @@
 // else. Its creation runs the start-up sequence.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "app/model.h"
 #include "app/startup.h"
+#include "app/win32_file_system.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/icon.h"
 #include "ui/popup_menu.h"
 
 namespace qvn {
@@ -43,11 +46,16 @@ class TMainForm : public ui::Form, private StartupHost {
   void miCloseClick();
   void miAboutClick();
   void miContentsClick();
+  void miSetToDefClick();
   void DisplayHint(const std::wstring& hint);
   void IdleHintCheck();
 
+  // Brings the icons of the slot row in line with SlotList.
+  void ShowSlotIcons() override;
   // Brings the group's and the icons' hints in line with SlotList.
   void ShowSlotHints() override;
+  // Shows an error of the launcher's own logic in the default error box.
+  void ShowError(const Error& error) override;
 
   // --- Controls ---
   ui::Panel Panel1;
@@ -62,6 +70,7 @@ class TMainForm : public ui::Form, private StartupHost {
   std::string ExecutablePath() override { return executablePath_; }
   LeadByteRule LeadBytes() override;
   int PlatformId() override;
+  FileSystem& Files() override { return files_; }
   void SetStartsHidden(bool hidden) override { startsHidden_ = hidden; }
   void SetTrayMenuState(bool taskTrayItemVisible) override;
   void SetResShowEnabled(bool enabled) override;
@@ -73,6 +82,10 @@ class TMainForm : public ui::Form, private StartupHost {
 
   Model& model_;
   std::string executablePath_;
+  Win32FileSystem files_;
+  // The icons fetched for the slot row; they live until the next refresh has
+  // replaced them on every image.
+  std::array<ui::UniqueIcon, kSlotCount> slotIcons_;
   bool startsHidden_ = false;
 };
 

@@ -20,4 +20,14 @@ void SetUnsetSlots(Model& model) {
   model.SlotSizeCodes.fill(kSizeNormal);
 }
 
+void SetNewConfigSettings(Model& model) {
+  model.StartScreenSaverOnIconClick = false;
+  model.TrayAfterRun = false;
+  model.LoadListAtStartup = true;
+  model.ImeOnPerProgram = true;
+  model.DefaultDataFile = model.InitialDataFile;
+  model.LaunchInterval = kDefaultLaunchInterval;
+  model.ResourceLimit = kDefaultResourceLimit;
+}
+
 }  // namespace qvn

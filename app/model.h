@@ -73,4 +73,8 @@ bool IsSlotSet(const Model& model, int index);
 // clears SlotSizeCodes to match.
 void SetUnsetSlots(Model& model);
 
+// Gives the seven settings the values a new configuration file holds:
+// "FALSE", "FALSE", "TRUE", "TRUE", InitialDataFile, 5000 and 35.
+void SetNewConfigSettings(Model& model);
+
 }  // namespace qvn

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "app/errors.h"
+#include "app/file_system.h"
 #include "app/model.h"
 #include "datafile/path_names.h"
 
@@ -27,6 +29,10 @@ class StartupHost {
   virtual LeadByteRule LeadBytes() = 0;
   // The dwPlatformId that the system reports for itself.
   virtual int PlatformId() = 0;
+  virtual FileSystem& Files() = 0;
+
+  // Shows an error in the default error box.
+  virtual void ShowError(const Error& error) = 0;
 
   // --- The main window ---
   virtual void SetStartsHidden(bool hidden) = 0;
@@ -37,6 +43,7 @@ class StartupHost {
   virtual void InstallHintHandler() = 0;
   // Puts the two-line default text into the hint line.
   virtual void ShowDefaultHint() = 0;
+  virtual void ShowSlotIcons() = 0;
   virtual void ShowSlotHints() = 0;
   // Starts putting the default text back once the cursor has left the program.
   virtual void InstallIdleHandler() = 0;
@@ -46,7 +53,12 @@ class StartupHost {
 // running executable.
 void ComputePaths(Model& model, const std::string& executablePath, LeadByteRule isLeadByte);
 
-// Runs the whole start-up sequence in its order.
+// Runs the whole start-up sequence in its order. A file that cannot be
+// created, read or loaded is reported once; start-up then goes on with what
+// it has, so that the window, its hints and its menu always work:
+// - settings the configuration file could not give keep the values of a new
+//   configuration file (the file itself is left as it is);
+// - a default list that fails to load leaves the slots unset.
 void RunStartup(Model& model, StartupHost& host);
 
 }  // namespace qvn

@@ -8,6 +8,8 @@ namespace ui {
 Form::~Form() {
   // The handlers may reach into the derived form, which is gone by now.
   onShow = onClose = onDestroy = onEscape = nullptr;
+  // A window that goes with its object ends nothing: closing ends the program.
+  endsProgram = false;
   if (hwnd() != nullptr) DestroyWindow(hwnd());
   for (auto& [key, font] : fonts_) DeleteObject(font);
 }
