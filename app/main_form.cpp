@@ -188,12 +188,15 @@ void TMainForm::miSetToDefClick() {
 void TMainForm::ShowSlotIcons() {
   std::array<ui::UniqueIcon, kSlotCount> fetched;
   for (int i = 0; i < kSlotCount; ++i) {
-    if (IsSlotSet(model_, i)) {
-      // A fresh record for every slot: a path the shell cannot query then
-      // gives no icon rather than the previous slot's.
+    const std::string& path = SlotPath(model_, i);
+    // A program that is not there shows no icon (some shells would give the
+    // generic one), and a fresh record for every slot makes sure a path the
+    // shell cannot query never shows the previous slot's icon.
+    if (!path.empty() && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
       SHFILEINFOA info{};
-      SHGetFileInfoA(SlotPath(model_, i).c_str(), 0, &info, sizeof info, SHGFI_ICON);
-      fetched[i].reset(info.hIcon);
+      if (SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, SHGFI_ICON) != 0) {
+        fetched[i].reset(info.hIcon);
+      }
     }
     SlotImage(i)->SetIcon(fetched[i].get());
     model_.SlotIcons[i] = fetched[i].get();

@@ -195,6 +195,8 @@ void Image::SetColor(COLORREF color) {
 
 LRESULT Image::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case STM_GETICON:  // as a static icon control answers, for tools that read windows
+      return reinterpret_cast<LRESULT>(icon_);
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {

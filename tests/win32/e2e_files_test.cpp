@@ -1,0 +1,223 @@
+// The real Quorvane.exe with its files: what a first start writes, how the
+// configuration and the default list are read, and how a failed write is
+// reported without harm to the file.
+#include <gtest/gtest.h>
+
+#include "tests/win32/test_support.h"
+
+namespace qvntest {
+namespace {
+
+const std::wstring kDefaultHint =
+    L"ここにカーソル位置に対応するヒントが表示されます.\r\n"
+    L"★データファイル名には,表示される候補名を使用してください.";
+
+std::string Ansi(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string ansi(size, '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, ansi.data(), size, nullptr, nullptr);
+  ansi.pop_back();
+  return ansi;
+}
+
+void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+std::string Lines(std::initializer_list<std::string> lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return text;
+}
+
+std::string DataFile(const std::string& slot1, const std::string& slot3) {
+  return Lines({slot1, "NULL", slot3, "NULL", "NULL", "NULL", "NULL", "NULL",  //
+                "0", "0", "0", "0", "0", "0", "0", "0"});
+}
+
+// The error box the launcher shows, and its message.
+struct ErrorBox {
+  HWND hwnd = nullptr;
+  std::wstring text;
+};
+
+ErrorBox WaitForErrorBox(DWORD processId) {
+  ErrorBox box;
+  WaitUntil(
+      [&] {
+        for (HWND hwnd : WindowsOf(processId, L"#32770")) {
+          if (IsWindowVisible(hwnd)) box.hwnd = hwnd;
+        }
+        return box.hwnd != nullptr;
+      },
+      10000);
+  for (HWND child = GetWindow(box.hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const bool isIcon = (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+    if (ClassOf(child) == L"Static" && !isIcon) box.text = TextOf(child);
+  }
+  return box;
+}
+
+void PressOk(const ErrorBox& box) {
+  HWND ok = FindWindowExW(box.hwnd, nullptr, L"Button", nullptr);
+  SendMessageW(ok, BM_CLICK, 0, 0);
+}
+
+// The eight slot images of a main window, in slot order.
+std::vector<HWND> SlotImages(HWND main) {
+  HWND panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
+  HWND group = FindWindowExW(panel, nullptr, L"QuorvaneGroupBox", nullptr);
+  std::vector<HWND> images;
+  for (HWND image = FindWindowExW(group, nullptr, L"QuorvaneImage", nullptr); image;
+       image = FindWindowExW(group, image, L"QuorvaneImage", nullptr)) {
+    images.push_back(image);
+  }
+  return images;
+}
+
+bool ShowsIcon(HWND image) {
+  return SendMessageW(image, STM_GETICON, 0, 0) != 0;
+}
+
+HWND HintLineOf(HWND main) {
+  HWND panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
+  return FindWindowExW(panel, nullptr, L"QuorvaneLabel", nullptr);
+}
+
+// Chooses オプション(&O) > デフォルトファイルに設定(&D) from the pop-up menu.
+void ChooseSetToDefault(DWORD processId, HWND main) {
+  RightClickAt(CentreOf(HintLineOf(main)));
+  ASSERT_TRUE(WaitUntil([&] {
+    for (HWND hwnd : WindowsOf(processId, L"#32768")) {
+      if (IsWindowVisible(hwnd)) return true;
+    }
+    return false;
+  }));
+  PressKey('O');
+  PressKey('D');
+}
+
+TEST(LauncherFiles, AFirstStartWritesBothFilesByteForByte) {
+  TempFolder folder;
+  Launcher launcher(folder.path());
+  ASSERT_TRUE(launcher.Start());
+  HWND main = launcher.WaitForMainWindow();
+  ASSERT_NE(main, nullptr);
+
+  EXPECT_EQ(
+      ReadFileBytes(folder.File(L"Config.qvc")),
+      Lines({"FALSE", "FALSE", "TRUE", "TRUE", Ansi(folder.File(L"Start.qvl")), "5000", "35"}));
+  EXPECT_EQ(ReadFileBytes(folder.File(L"Start.qvl")),
+            Lines({"NULL", "NULL", "NULL", "NULL", "NULL", "NULL", "NULL", "NULL",  //
+                   "0", "0", "0", "0", "0", "0", "0", "0"}));
+  for (HWND image : SlotImages(main)) EXPECT_FALSE(ShowsIcon(image));
+}
+
+TEST(LauncherFiles, TheDefaultListIsLoadedWithTheIconsOfItsPrograms) {
+  TempFolder folder;
+  Launcher launcher(folder.path());  // copies Quorvane.exe into the folder
+  // Slot No.1: the launcher itself; slot No.3: a program that is not there.
+  WriteFileBytes(folder.File(L"Start.qvl"),
+                 DataFile(Ansi(folder.File(L"Quorvane.exe")), Ansi(folder.File(L"missing.exe"))));
+  ASSERT_TRUE(launcher.Start());
+  HWND main = launcher.WaitForMainWindow();
+  ASSERT_NE(main, nullptr);
+  const auto images = SlotImages(main);
+  ASSERT_EQ(images.size(), 8u);
+  EXPECT_TRUE(ShowsIcon(images[0]));
+  EXPECT_FALSE(ShowsIcon(images[1]));
+  EXPECT_FALSE(ShowsIcon(images[2])) << "a program the shell cannot find shows no icon";
+
+  MovePointerTo(CentreOf(images[0]));
+  EXPECT_TRUE(WaitUntil([&] {
+    return TextOf(HintLineOf(main)) ==
+           L"ダブルクリック：ポイントしているソフトウェアを起動します.\r\n"
+           L"右クリック：ポップアップメニューを表示します.";
+  }));
+}
+
+TEST(LauncherFiles, OfAFourteenLineConfigurationTheSecondGroupDecides) {
+  TempFolder folder;
+  Launcher launcher(folder.path());
+  const std::string other = Ansi(folder.File(L"other.qvl"));
+  WriteFileBytes(folder.File(L"other.qvl"), DataFile(Ansi(folder.File(L"Quorvane.exe")), "NULL"));
+  WriteFileBytes(folder.File(L"Config.qvc"),
+                 Lines({"FALSE", "FALSE", "TRUE", "TRUE", "NULL", "5000", "35",  //
+                        "FALSE", "FALSE", "TRUE", "TRUE", other, "100", "30"}));
+  ASSERT_TRUE(launcher.Start());
+  HWND main = launcher.WaitForMainWindow();
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(ShowsIcon(SlotImages(main)[0])) << "the list of the second group was not loaded";
+}
+
+TEST(LauncherFiles, LettersForTheIntervalAreReportedThenTheWindowWorks) {
+  TempFolder folder;
+  Launcher launcher(folder.path());
+  const std::string config = Lines({"FALSE", "FALSE", "TRUE", "TRUE", "NULL", "abc", "35"});
+  WriteFileBytes(folder.File(L"Config.qvc"), config);
+  ASSERT_TRUE(launcher.Start());
+
+  const ErrorBox box = WaitForErrorBox(launcher.processId());
+  ASSERT_NE(box.hwnd, nullptr) << "no error box";
+  EXPECT_EQ(TextOf(box.hwnd), L"Quorvane");
+  EXPECT_EQ(box.text, L"'abc' は整数ではありません.");
+  PressOk(box);
+
+  HWND main = launcher.WaitForMainWindow();
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(TextOf(HintLineOf(main)), kDefaultHint);
+  EXPECT_EQ(ReadFileBytes(folder.File(L"Config.qvc")), config);
+  // The rest of the start went on: the default list is there, unset.
+  EXPECT_EQ(SlotImages(main).size(), 8u);
+}
+
+// A configuration file that cannot be written: the command reports it and the
+// file keeps every byte.
+class UnwritableConfiguration : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(launcher.Start());
+    main = launcher.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    before = ReadFileBytes(config);
+    ASSERT_FALSE(before.empty());
+  }
+
+  void ExpectAccessDeniedAndUntouched() {
+    ChooseSetToDefault(launcher.processId(), main);
+    const ErrorBox box = WaitForErrorBox(launcher.processId());
+    ASSERT_NE(box.hwnd, nullptr) << "no error box";
+    EXPECT_EQ(box.text, L"ファイルへのアクセスが拒否されました.");
+    PressOk(box);
+    EXPECT_EQ(ReadFileBytes(config), before);
+    EXPECT_EQ(folder.Files(),
+              (std::vector<std::wstring>{L"Config.qvc", L"Quorvane.exe", L"Start.qvl"}))
+        << "a temporary file was left behind";
+  }
+
+  TempFolder folder;
+  Launcher launcher{folder.path()};
+  std::wstring config = folder.File(L"Config.qvc");
+  HWND main = nullptr;
+  std::string before;
+};
+
+TEST_F(UnwritableConfiguration, AReadOnlyFileIsLeftWhole) {
+  SetFileAttributesW(config.c_str(), FILE_ATTRIBUTE_READONLY);
+  ExpectAccessDeniedAndUntouched();
+}
+
+TEST_F(UnwritableConfiguration, AFileHeldByAnotherProgramIsLeftWhole) {
+  // Others may read the file along, but not write it.
+  HANDLE held = CreateFileW(config.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  ExpectAccessDeniedAndUntouched();
+  CloseHandle(held);
+}
+
+}  // namespace
+}  // namespace qvntest
