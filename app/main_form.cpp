@@ -4,6 +4,8 @@
 #include <shellapi.h>
 
 #include "app/about_box.h"
+#include "app/startup_shortcut.h"
+#include "res/resource.h"
 #include "settings/config_file.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
@@ -55,6 +57,25 @@ constexpr wchar_t kSetSlotHint[] =
 constexpr wchar_t kUnsetSlotHint[] =
     L"起動するソフトウェアが設定されていません.\r\n"
     L"右クリック：ポップアップメニューを表示します.";
+
+// The tray icon's tip, chosen when the icon is added.
+constexpr wchar_t kScreenSaverTip[] =
+    L"左クリック: スクリーンセーバー\r\n右クリック: ポップアップメニュー";
+constexpr wchar_t kMainWindowTip[] =
+    L"左クリック: メインウィンドウ\r\n右クリック: ポップアップメニュー";
+
+// The Startup shortcut's state, in the menu and in the messages.
+constexpr wchar_t kRemoveFromStartupCaption[] = L"スタートアップから削除(&I)";
+constexpr wchar_t kRegisterInStartupCaption[] = L"スタートアップに登録(&I)";
+constexpr wchar_t kRemoveFromStartupButton[] = L"Quorvane をスタートアップから削除する";
+constexpr wchar_t kRegisterInStartupButton[] = L"Quorvane をスタートアップに登録する";
+constexpr wchar_t kRemovedMessage[] = L"Quorvane をスタートアップから削除しました.";
+constexpr wchar_t kRegisteredMessage[] = L"Quorvane をスタートアップに登録しました.";
+constexpr wchar_t kNoStartupFolderMessage[] =
+    L"スタートアップフォルダーの場所がわからないため,ショートカットを作成も削除もできません.";
+constexpr wchar_t kShortcutNotCreatedError[] = L"ショートカットを作成できませんでした (%08lX)";
+// Where the message box of the menu command stands.
+constexpr POINT kStartupMessageFromMenu = {347, 33};
 
 constexpr wchar_t kHelpFileName[] = L"QVN.hlp";
 constexpr wchar_t kNoHelpEngineMessage[] =
@@ -119,6 +140,14 @@ bool TMainForm::CreateWindowAndControls() {
   PopupMenu1.Item("miAbout").onClick = [this] { miAboutClick(); };
   PopupMenu1.Item("miClose").onClick = [this] { miCloseClick(); };
   PopupMenu1.Item("miSetToDef").onClick = [this] { miSetToDefClick(); };
+  PopupMenu1.Item("miTaskTray").onClick = [this] { miTaskTrayClick(); };
+  PopupMenu1.Item("miFormShow").onClick = [this] { miFormShowClick(); };
+  PopupMenu1.Item("miStartup").onClick = [this] { miStartupClick(); };
+
+  trayIcon_.reset(static_cast<HICON>(LoadImageW(ui::Instance(), MAKEINTRESOURCEW(IDI_QUORVANE),
+                                                IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                GetSystemMetrics(SM_CYSMICON), 0)));
+  taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
   return true;
 }
 
@@ -138,7 +167,9 @@ void TMainForm::FormShow() {
   MoveTo(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN));
 }
 
-void TMainForm::FormClose() {}
+void TMainForm::FormClose() {
+  RemoveTrayIcon();
+}
 
 void TMainForm::FormDestroy() {
   model_.SlotList.clear();
@@ -183,6 +214,156 @@ void TMainForm::miSetToDefClick() {
   if (model_.CurrentDataFile.empty()) return;
   model_.DefaultDataFile = model_.CurrentDataFile;
   if (const auto error = WriteConfigFile(model_, files_)) ShowError(*error);
+}
+
+// --- The task tray -------------------------------------------------------------
+
+void TMainForm::miTaskTrayClick() {
+  MoveToTray();
+}
+
+void TMainForm::miFormShowClick() {
+  RestoreFromTray();
+}
+
+void TMainForm::AddTrayIcon() {
+  if (model_.TrayIconShown) return;
+  // The Unicode record: its 128-character tip holds either text whole, line
+  // break included.
+  NOTIFYICONDATAW icon{};
+  icon.cbSize = NOTIFYICONDATAW_V2_SIZE;
+  icon.hWnd = hwnd();
+  icon.uID = kTrayIconId;
+  icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  icon.uCallbackMessage = kTrayCallbackMessage;
+  icon.hIcon = trayIcon_.get();
+  lstrcpynW(icon.szTip, model_.StartScreenSaverOnIconClick ? kScreenSaverTip : kMainWindowTip,
+            ARRAYSIZE(icon.szTip));
+  Shell_NotifyIconW(NIM_ADD, &icon);
+  model_.TrayIconShown = true;
+}
+
+void TMainForm::RemoveTrayIcon() {
+  if (!model_.TrayIconShown) return;
+  NOTIFYICONDATAW icon{};
+  icon.cbSize = NOTIFYICONDATAW_V2_SIZE;
+  icon.hWnd = hwnd();
+  icon.uID = kTrayIconId;
+  Shell_NotifyIconW(NIM_DELETE, &icon);
+  model_.TrayIconShown = false;
+}
+
+void TMainForm::MoveToTray() {
+  AddTrayIcon();
+  Hide();
+}
+
+void TMainForm::RestoreFromTray() {
+  RemoveTrayIcon();
+  SetTrayMenuState(/*taskTrayItemVisible=*/true);
+  InvalidateRect(hwnd(), nullptr, TRUE);
+  Show();  // FormShow puts the window back at the top-left corner
+}
+
+void TMainForm::StartScreenSaver() {
+  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+}
+
+void TMainForm::TrayCallback(LPARAM mouseMessage) {
+  switch (mouseMessage) {
+    case WM_LBUTTONDOWN:
+      if (!model_.StartScreenSaverOnIconClick) {
+        RestoreFromTray();
+      } else if (!ResourcesLow()) {
+        StartScreenSaver();
+      }
+      break;
+    case WM_RBUTTONDOWN: {
+      POINT at;
+      GetCursorPos(&at);
+      SetTrayMenuState(/*taskTrayItemVisible=*/false);
+      ui::application::ProcessPendingMessages();
+      PopupMenu1.Popup(hwnd(), at);  // brings the window to the foreground first
+      break;
+    }
+  }
+}
+
+LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == kTrayCallbackMessage) {
+    TrayCallback(lParam);
+    return 0;
+  }
+  if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0 && model_.TrayIconShown) {
+    model_.TrayIconShown = false;  // the new taskbar has no icon of ours yet
+    AddTrayIcon();
+    return 0;
+  }
+  return Form::HandleMessage(message, wParam, lParam);
+}
+
+bool TMainForm::ResourcesLow() {
+  // The Windows NT family has no resource heaps to run low: every kind is free
+  // to 100 percent.
+  return 100 < model_.ResourceLimit;
+}
+
+// --- The Startup shortcut ------------------------------------------------------
+
+void TMainForm::miStartupClick() {
+  ToggleStartupShortcut();
+}
+
+std::string TMainForm::StartupLinkPath() {
+  const std::string folder = GetStartupFolder(hwnd());
+  return folder.empty() ? std::string() : folder + "\\" + kStartupLinkName;
+}
+
+bool TMainForm::StartupLinkExists() {
+  const std::string link = StartupLinkPath();
+  return !link.empty() && files_.Exists(link);
+}
+
+void TMainForm::ShowStartupLinkState(bool registered) {
+  PopupMenu1.Item("miStartup").caption =
+      registered ? kRemoveFromStartupCaption : kRegisterInStartupCaption;
+}
+
+void TMainForm::ToggleStartupShortcut(ui::Form* settingsDialog, ui::Control* btnStartup) {
+  POINT messageAt = kStartupMessageFromMenu;
+  if (settingsDialog != nullptr) {
+    const RECT dialog = settingsDialog->ScreenRect();
+    messageAt = {dialog.left + 105, dialog.top + 105};
+  }
+  HWND owner = settingsDialog != nullptr ? settingsDialog->hwnd() : hwnd();
+
+  const std::string link = StartupLinkPath();
+  if (link.empty()) {
+    // Without the folder there is nowhere to put the shortcut; the root of the
+    // drive is no place for it.
+    ui::ShowMessageAt(owner, kNoStartupFolderMessage, messageAt);
+    return;
+  }
+  const bool registering = !model_.StartupLinkRegistered;
+  if (registering) {
+    const HRESULT result = CreateShellLink(link, executablePath_, model_.ProgramFolder);
+    if (FAILED(result)) {
+      wchar_t text[128];
+      wsprintfW(text, kShortcutNotCreatedError, static_cast<unsigned long>(result));
+      ui::ShowError(owner, text);
+      return;
+    }
+  } else if (!DeleteFileA(link.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
+    // A shortcut that is already gone counts as removed; one that stays does not.
+    ShowError(FileError{FileErrorNumber(GetLastError())});
+    return;
+  }
+  model_.StartupLinkRegistered = registering;
+  ShowStartupLinkState(registering);
+  if (btnStartup != nullptr) {
+    btnStartup->SetText(registering ? kRemoveFromStartupButton : kRegisterInStartupButton);
+  }
+  ui::ShowMessageAt(owner, registering ? kRegisteredMessage : kRemovedMessage, messageAt);
 }
 
 void TMainForm::ShowSlotIcons() {

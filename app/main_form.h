@@ -21,6 +21,10 @@ namespace qvn {
 constexpr wchar_t kMainWindowClass[] = L"TMainForm";
 constexpr wchar_t kMainWindowTitle[] = L"Quorvane";
 
+// The message the tray icon sends the main window about the mouse on it.
+constexpr UINT kTrayCallbackMessage = WM_USER + 100;
+constexpr UINT kTrayIconId = 1;
+
 // What the hint line shows while the pointer is not over the program.
 constexpr wchar_t kDefaultHintText[] =
     L"ここにカーソル位置に対応するヒントが表示されます.\r\n"
@@ -47,6 +51,25 @@ class TMainForm : public ui::Form, private StartupHost {
   void miAboutClick();
   void miContentsClick();
   void miSetToDefClick();
+  void miTaskTrayClick();
+  void miFormShowClick();
+  void miStartupClick();
+
+  // --- The task tray ---
+  void AddTrayIcon();
+  void RemoveTrayIcon();
+  void MoveToTray() override;
+  void RestoreFromTray();
+  void StartScreenSaver();
+
+  // --- The Startup shortcut ---
+  // Creates the shortcut when StartupLinkRegistered is false and deletes it
+  // when it is true, then says so. From the settings dialog, `settingsDialog`
+  // and its `btnStartup` are given: the button's caption follows too and the
+  // message stands at the dialog.
+  void ToggleStartupShortcut(ui::Form* settingsDialog = nullptr, ui::Control* btnStartup = nullptr);
+  // The shortcut's path; empty when the shell gives no Startup folder.
+  std::string StartupLinkPath();
   void DisplayHint(const std::wstring& hint);
   void IdleHintCheck();
 
@@ -78,6 +101,12 @@ class TMainForm : public ui::Form, private StartupHost {
   void ShowDefaultHint() override;
   void InstallIdleHandler() override;
 
+  bool StartupLinkExists() override;
+  void ShowStartupLinkState(bool registered) override;
+
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void TrayCallback(LPARAM mouseMessage);
+  bool ResourcesLow();
   ui::Image* SlotImage(int index);
 
   Model& model_;
@@ -86,6 +115,10 @@ class TMainForm : public ui::Form, private StartupHost {
   // The icons fetched for the slot row; they live until the next refresh has
   // replaced them on every image.
   std::array<ui::UniqueIcon, kSlotCount> slotIcons_;
+  ui::UniqueIcon trayIcon_;
+  // Sent to every top-level window when the taskbar has been created anew
+  // (Explorer restarted); the tray icon must then be added again.
+  UINT taskbarCreatedMessage_ = 0;
   bool startsHidden_ = false;
 };
 

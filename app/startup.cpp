@@ -70,8 +70,13 @@ void RunStartup(Model& model, StartupHost& host) {
   host.SetStartsHidden(model.TrayAfterRun);
   host.SetTrayMenuState(/*taskTrayItemVisible=*/true);
 
+  if (model.TrayAfterRun) host.MoveToTray();
+
   // The free-resource display only means something on the Windows 95 family.
   host.SetResShowEnabled(host.PlatformId() == kPlatformWin32Windows);
+
+  model.StartupLinkRegistered = host.StartupLinkExists();
+  host.ShowStartupLinkState(model.StartupLinkRegistered);
 
   host.InstallHintHandler();
   host.ShowDefaultHint();

@@ -44,6 +44,12 @@ class StartupHost {
   // Puts the two-line default text into the hint line.
   virtual void ShowDefaultHint() = 0;
   virtual void ShowSlotIcons() = 0;
+  // Adds the tray icon and keeps the window hidden.
+  virtual void MoveToTray() = 0;
+  // Whether the launcher's shortcut is in the Startup folder.
+  virtual bool StartupLinkExists() = 0;
+  // Shows "remove from Startup" or "register in Startup" in the menu.
+  virtual void ShowStartupLinkState(bool registered) = 0;
   virtual void ShowSlotHints() = 0;
   // Starts putting the default text back once the cursor has left the program.
   virtual void InstallIdleHandler() = 0;

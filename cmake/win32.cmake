@@ -25,6 +25,7 @@ add_library(qvn_win STATIC
   app/main_form.cpp
   app/about_box.cpp
   app/single_copy.cpp
+  app/startup_shortcut.cpp
   app/win32_file_system.cpp
 )
 target_link_libraries(qvn_win PUBLIC qvn_core ${QVN_WIN32_LIBS})

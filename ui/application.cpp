@@ -91,6 +91,17 @@ void ProcessMessage(MSG& message, HWND dialog) {
   DispatchMessageW(&message);
 }
 
+void ProcessPendingMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that runs us
+      return;
+    }
+    ProcessMessage(message);
+  }
+}
+
 int Run() {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) ProcessMessage(message);

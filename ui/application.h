@@ -30,6 +30,9 @@ bool PointerOverProgram();
 // Handles one message from the queue as the program's loops do.
 void ProcessMessage(MSG& message, HWND dialog = nullptr);
 
+// Handles every message that is waiting now, then returns.
+void ProcessPendingMessages();
+
 // Runs the message loop until WM_QUIT; returns its exit code.
 int Run();
 

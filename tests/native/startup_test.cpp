@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,14 @@ class FakeHost : public StartupHost {
     calls.push_back("ShowError");
   }
   void ShowSlotIcons() override { calls.push_back("ShowSlotIcons"); }
+  void MoveToTray() override { calls.push_back("MoveToTray"); }
+  bool StartupLinkExists() override { return linkExists; }
+  void ShowStartupLinkState(bool registered) override {
+    linkShownRegistered = registered;
+    calls.push_back("ShowStartupLinkState");
+  }
+  bool linkExists = false;
+  bool linkShownRegistered = false;
   void SetStartsHidden(bool value) override {
     hidden = value;
     calls.push_back("SetStartsHidden");
@@ -74,8 +83,9 @@ TEST(Startup, SetsUpTheWindowInItsOrder) {
   FakeHost host;
   RunStartup(model, host);
   const std::vector<std::string> expected = {
-      "ShowSlotIcons",      "SetStartsHidden", "SetTrayMenuState", "SetResShowEnabled",
-      "InstallHintHandler", "ShowDefaultHint", "ShowSlotHints",    "InstallIdleHandler"};
+      "ShowSlotIcons",     "SetStartsHidden",      "SetTrayMenuState",
+      "SetResShowEnabled", "ShowStartupLinkState", "InstallHintHandler",
+      "ShowDefaultHint",   "ShowSlotHints",        "InstallIdleHandler"};
   EXPECT_EQ(host.calls, expected);
   EXPECT_TRUE(host.taskTrayItemVisible);
   EXPECT_FALSE(host.hidden);
@@ -98,6 +108,18 @@ TEST(Startup, ALauncherThatGoesIntoTheTrayAfterARunStartsHidden) {
   host.files.files[kConfig] = Config({"FALSE", "TRUE", "TRUE", "TRUE", "NULL", "NULL", "NULL"});
   RunStartup(model, host);
   EXPECT_TRUE(host.hidden);
+  EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "MoveToTray"), 1);
+}
+
+TEST(Startup, TheMenuShowsWhetherTheStartupShortcutExists) {
+  for (const bool exists : {false, true}) {
+    Model model;
+    FakeHost host;
+    host.linkExists = exists;
+    RunStartup(model, host);
+    EXPECT_EQ(model.StartupLinkRegistered, exists);
+    EXPECT_EQ(host.linkShownRegistered, exists);
+  }
 }
 
 TEST(Startup, AFirstStartCreatesBothFilesAndLoadsTheEmptyList) {

@@ -1,0 +1,168 @@
+// The real Quorvane.exe in the task tray and with its Startup shortcut.
+#include <windows.h>
+#include <objbase.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/win32/test_support.h"
+
+namespace qvntest {
+namespace {
+
+constexpr UINT kTrayCallbackMessage = WM_USER + 100;
+
+// Whether the launcher's tray icon is there: only an icon that exists can be modified.
+bool TrayIconShown(HWND main) {
+  NOTIFYICONDATAW icon{};
+  icon.cbSize = NOTIFYICONDATAW_V2_SIZE;
+  icon.hWnd = main;
+  icon.uID = 1;
+  return Shell_NotifyIconW(NIM_MODIFY, &icon) != FALSE;
+}
+
+class LauncherInTray : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(launcher.Start());
+    main = launcher.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+  }
+
+  // Opens the pop-up menu on the window, or from the tray icon, and presses a key in it.
+  void ChooseFromMenu(bool fromTray, std::initializer_list<WORD> keys) {
+    if (fromTray) {
+      PostMessageW(main, kTrayCallbackMessage, 1, WM_RBUTTONDOWN);
+    } else {
+      RECT rect;
+      GetWindowRect(main, &rect);
+      RightClickAt({rect.right - 30, rect.bottom - 10});
+    }
+    ASSERT_TRUE(WaitUntil([&] {
+      for (HWND hwnd : WindowsOf(launcher.processId(), L"#32768")) {
+        if (IsWindowVisible(hwnd)) return true;
+      }
+      return false;
+    })) << "no menu";
+    for (WORD key : keys) PressKey(key);
+  }
+
+  bool MainHidden() {
+    return WaitUntil([&] { return !IsWindowVisible(main); }, 5000);
+  }
+  bool MainShownAtTopLeft() {
+    return WaitUntil(
+        [&] {
+          RECT rect;
+          GetWindowRect(main, &rect);
+          return IsWindowVisible(main) && rect.left == GetSystemMetrics(SM_XVIRTUALSCREEN) &&
+                 rect.top == GetSystemMetrics(SM_YVIRTUALSCREEN);
+        },
+        5000);
+  }
+
+  TempFolder folder;
+  Launcher launcher{folder.path()};
+  HWND main = nullptr;
+};
+
+TEST_F(LauncherInTray, GoesIntoTheTrayAndComesBackOnALeftClick) {
+  ChooseFromMenu(false, {'T'});  // タスクトレイに格納(&T)
+  ASSERT_TRUE(MainHidden());
+  EXPECT_TRUE(TrayIconShown(main));
+
+  // The window is moved away first, to see that it comes back to the corner.
+  SetWindowPos(main, nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  PostMessageW(main, kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
+  EXPECT_TRUE(MainShownAtTopLeft());
+  EXPECT_FALSE(TrayIconShown(main));
+}
+
+TEST_F(LauncherInTray, TwoMovesAddOneIconWhichTheEndRemoves) {
+  ChooseFromMenu(false, {'T'});
+  ASSERT_TRUE(MainHidden());
+  // From the tray the menu offers the main window instead of the tray.
+  ChooseFromMenu(true, {'M'});  // メインウィンドウを表示(&M)
+  ASSERT_TRUE(MainShownAtTopLeft());
+  EXPECT_FALSE(TrayIconShown(main));
+
+  ChooseFromMenu(false, {'T'});
+  ASSERT_TRUE(MainHidden());
+  EXPECT_TRUE(TrayIconShown(main));
+
+  ChooseFromMenu(true, {'X'});  // 終了(&X)
+  EXPECT_EQ(launcher.WaitForExit(), 0);
+  EXPECT_FALSE(TrayIconShown(main));
+}
+
+// The shortcut in the Startup folder, read back through the shell link interface.
+class StartupShortcut : public LauncherInTray {
+ protected:
+  void SetUp() override {
+    wchar_t startup[MAX_PATH] = {};
+    SHGetSpecialFolderPathW(nullptr, startup, CSIDL_STARTUP, TRUE);
+    link = std::wstring(startup) + L"\\Quorvane.lnk";
+    DeleteFileW(link.c_str());
+    CoInitialize(nullptr);
+    LauncherInTray::SetUp();
+  }
+  void TearDown() override {
+    DeleteFileW(link.c_str());
+    CoUninitialize();
+  }
+
+  // Waits for the launcher's message box, checks its place and text, and closes it.
+  void ExpectMessageAt347x33(const std::wstring& text) {
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+      for (HWND hwnd : WindowsOf(launcher.processId(), L"#32770")) {
+        if (IsWindowVisible(hwnd)) box = hwnd;
+      }
+      return box != nullptr;
+    })) << "no message box";
+    RECT rect;
+    GetWindowRect(box, &rect);
+    EXPECT_EQ(rect.left, 347);
+    EXPECT_EQ(rect.top, 33);
+    EXPECT_EQ(TextOf(box), L"Quorvane");
+    bool found = false;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (ClassOf(child) == L"Static" && TextOf(child) == text) found = true;
+    }
+    EXPECT_TRUE(found) << "the message is not there";
+    SendMessageW(FindWindowExW(box, nullptr, L"Button", nullptr), BM_CLICK, 0, 0);
+  }
+
+  std::wstring link;
+};
+
+TEST_F(StartupShortcut, IsCreatedPointingAtTheLauncherAndRemovedAgain) {
+  ChooseFromMenu(false, {'O', 'I'});  // オプション(&O) > スタートアップに登録(&I)
+  ExpectMessageAt347x33(L"Quorvane をスタートアップに登録しました.");
+  ASSERT_EQ(GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES, true) << "no shortcut";
+
+  IShellLinkW* shellLink = nullptr;
+  ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                         IID_IShellLinkW, reinterpret_cast<void**>(&shellLink))));
+  IPersistFile* file = nullptr;
+  shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+  ASSERT_TRUE(SUCCEEDED(file->Load(link.c_str(), STGM_READ)));
+  wchar_t target[MAX_PATH] = {}, workingFolder[MAX_PATH] = {};
+  shellLink->GetPath(target, MAX_PATH, nullptr, 0);
+  shellLink->GetWorkingDirectory(workingFolder, MAX_PATH);
+  int showCommand = 0;
+  shellLink->GetShowCmd(&showCommand);
+  file->Release();
+  shellLink->Release();
+  EXPECT_EQ(lstrcmpiW(target, folder.File(L"Quorvane.exe").c_str()), 0) << target;
+  EXPECT_EQ(lstrcmpiW(workingFolder, folder.path().c_str()), 0) << workingFolder;
+
+  // The caption now offers the removal: the same keys remove the shortcut.
+  ChooseFromMenu(false, {'O', 'I'});  // オプション(&O) > スタートアップから削除(&I)
+  ExpectMessageAt347x33(L"Quorvane をスタートアップから削除しました.");
+  EXPECT_EQ(GetFileAttributesW(link.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+}  // namespace
+}  // namespace qvntest
