@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include <shlobj.h>
+
 #include "tests/win32/test_support.h"
 #include "ui/text.h"
 
@@ -74,7 +76,7 @@ TEST_F(MainFormTest, PopupMenuHoldsEveryItemInOrder) {
            // Wine reports the NT family, where there are no resource heaps to show.
            {L"リソース残量を表示(&R)...", false, {}},
            {L"-", true, {}},
-           {L"スタートアップに登録(&S)", true, {}},
+           {L"スタートアップに登録(&I)", true, {}},
        }},
       {L"-", true, {}},
       {L"タスクトレイに格納(&T)", true, {}},
@@ -189,6 +191,24 @@ TEST_F(MainFormTest, ComputesItsPathsFromTheProgramsFolder) {
   EXPECT_EQ(model.ProgramFolder, folderPath);
   EXPECT_EQ(model.InitialDataFile, folderPath + "Start.qvl");
   EXPECT_EQ(model.ConfigFile, folderPath + "Config.qvc");
+}
+
+TEST(MainFormStartup, WithTheShortcutPresentTheMenuOffersItsRemoval) {
+  wchar_t startup[MAX_PATH] = {};
+  ASSERT_TRUE(SHGetSpecialFolderPathW(nullptr, startup, CSIDL_STARTUP, TRUE));
+  const std::wstring link = std::wstring(startup) + L"\\Quorvane.lnk";
+  HANDLE file = CreateFileW(link.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << "a shortcut was left behind";
+  CloseHandle(file);
+
+  qvntest::TempFolder folder;
+  Model model;
+  TMainForm form{model, *ui::ToAnsi(folder.File(L"Quorvane.exe"))};
+  ASSERT_TRUE(form.CreateWindowAndControls());
+  form.FormCreate();
+  DeleteFileW(link.c_str());
+  EXPECT_TRUE(model.StartupLinkRegistered);
+  EXPECT_EQ(form.PopupMenu1.Item("miStartup").caption, L"スタートアップから削除(&I)");
 }
 
 }  // namespace
