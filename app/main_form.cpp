@@ -5,8 +5,13 @@
 
 #include "app/about_box.h"
 #include "app/startup_shortcut.h"
+#include "launch/launch_messages.h"
+#include "launch/win32_launcher.h"
 #include "res/resource.h"
 #include "settings/config_file.h"
+#include "sysres/free_resources.h"
+#include "sysres/res_show_form.h"
+#include "sysres/resource_guard.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
 #include "ui/text.h"
@@ -143,6 +148,17 @@ bool TMainForm::CreateWindowAndControls() {
   PopupMenu1.Item("miTaskTray").onClick = [this] { miTaskTrayClick(); };
   PopupMenu1.Item("miFormShow").onClick = [this] { miFormShowClick(); };
   PopupMenu1.Item("miStartup").onClick = [this] { miStartupClick(); };
+  PopupMenu1.Item("miStart").onClick = [this] { GroupBox1DblClick(); };
+  PopupMenu1.Item("miResShow").onClick = [this] { miResShowClick(); };
+  GroupBox1.onDblClick = [this] { GroupBox1DblClick(); };
+  Image1.onDblClick = [this] { Image1DblClick(); };
+  Image2.onDblClick = [this] { Image2DblClick(); };
+  Image3.onDblClick = [this] { Image3DblClick(); };
+  Image4.onDblClick = [this] { Image4DblClick(); };
+  Image5.onDblClick = [this] { Image5DblClick(); };
+  Image6.onDblClick = [this] { Image6DblClick(); };
+  Image7.onDblClick = [this] { Image7DblClick(); };
+  Image8.onDblClick = [this] { Image8DblClick(); };
 
   trayIcon_.reset(static_cast<HICON>(LoadImageW(ui::Instance(), MAKEINTRESOURCEW(IDI_QUORVANE),
                                                 IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
@@ -274,7 +290,7 @@ void TMainForm::TrayCallback(LPARAM mouseMessage) {
     case WM_LBUTTONDOWN:
       if (!model_.StartScreenSaverOnIconClick) {
         RestoreFromTray();
-      } else if (!ResourcesLow()) {
+      } else if (!ResourcesBelowLimit()) {
         StartScreenSaver();
       }
       break;
@@ -302,10 +318,45 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return Form::HandleMessage(message, wParam, lParam);
 }
 
-bool TMainForm::ResourcesLow() {
-  // The Windows NT family has no resource heaps to run low: every kind is free
-  // to 100 percent.
-  return 100 < model_.ResourceLimit;
+// --- Launching -----------------------------------------------------------------
+
+void TMainForm::GroupBox1DblClick() {
+  RunConsecutiveLaunch(model_, *this);
+}
+
+void TMainForm::LaunchSlot(ui::Image* image) {
+  for (int i = 0; i < kSlotCount; ++i) {
+    if (SlotImage(i) == image) qvn::LaunchSlot(model_, *this, i);
+  }
+}
+
+void TMainForm::StartSlotProgram(int index) {
+  qvn::StartSlotProgram(model_, index);
+}
+
+void TMainForm::Pause(std::int32_t milliseconds) {
+  PauseLaunch(milliseconds);
+}
+
+bool TMainForm::ResourcesBelowLimit() {
+  SystemResourceProbe probe;
+  return qvn::ResourcesBelowLimit(probe, model_.ResourceLimit);
+}
+
+void TMainForm::miResShowClick() {
+  ShowResourceDialog(*this);
+}
+
+void TMainForm::ShowLaunchMessage(LaunchMessage message) {
+  qvn::ShowLaunchMessage(hwnd(), message);
+}
+
+LaunchAnswer TMainForm::ConfirmLaunch(LaunchMessage question) {
+  return qvn::ConfirmLaunch(hwnd(), question);
+}
+
+void TMainForm::BringLauncherToFront() {
+  qvn::BringLauncherToFront(hwnd());
 }
 
 // --- The Startup shortcut ------------------------------------------------------

@@ -9,6 +9,7 @@
 #include "app/model.h"
 #include "app/startup.h"
 #include "app/win32_file_system.h"
+#include "launch/launch_sequence.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/icon.h"
@@ -30,7 +31,7 @@ constexpr wchar_t kDefaultHintText[] =
     L"ここにカーソル位置に対応するヒントが表示されます.\r\n"
     L"★データファイル名には,表示される候補名を使用してください.";
 
-class TMainForm : public ui::Form, private StartupHost {
+class TMainForm : public ui::Form, private StartupHost, private LaunchHost {
  public:
   // `executablePath` is the running program's full path in the ANSI code page;
   // the launcher keeps its files beside it.
@@ -54,6 +55,17 @@ class TMainForm : public ui::Form, private StartupHost {
   void miTaskTrayClick();
   void miFormShowClick();
   void miStartupClick();
+  void miResShowClick();
+  // A double click on an icon starts its slot's program; on the group, all of them.
+  void Image1DblClick() { LaunchSlot(&Image1); }
+  void Image2DblClick() { LaunchSlot(&Image2); }
+  void Image3DblClick() { LaunchSlot(&Image3); }
+  void Image4DblClick() { LaunchSlot(&Image4); }
+  void Image5DblClick() { LaunchSlot(&Image5); }
+  void Image6DblClick() { LaunchSlot(&Image6); }
+  void Image7DblClick() { LaunchSlot(&Image7); }
+  void Image8DblClick() { LaunchSlot(&Image8); }
+  void GroupBox1DblClick();
 
   // --- The task tray ---
   void AddTrayIcon();
@@ -102,11 +114,20 @@ class TMainForm : public ui::Form, private StartupHost {
   void InstallIdleHandler() override;
 
   bool StartupLinkExists() override;
+  // LaunchHost
+  void StartSlotProgram(int index) override;
+  void Pause(std::int32_t milliseconds) override;
+  bool ResourcesBelowLimit() override;
+  void ShowLaunchMessage(LaunchMessage message) override;
+  LaunchAnswer ConfirmLaunch(LaunchMessage question) override;
+  void BringLauncherToFront() override;
+  void CloseLauncher() override { miCloseClick(); }
+
+  void LaunchSlot(ui::Image* image);
   void ShowStartupLinkState(bool registered) override;
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void TrayCallback(LPARAM mouseMessage);
-  bool ResourcesLow();
   ui::Image* SlotImage(int index);
 
   Model& model_;

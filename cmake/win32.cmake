@@ -1,5 +1,7 @@
 # The Windows program and its tests, cross-compiled with MinGW-w64 (i686).
 enable_language(RC)
+# The flat-thunk call of the resource probe is written in assembly.
+enable_language(ASM)
 
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                         _WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0600)
@@ -27,6 +29,11 @@ add_library(qvn_win STATIC
   app/single_copy.cpp
   app/startup_shortcut.cpp
   app/win32_file_system.cpp
+  launch/launch_messages.cpp
+  launch/win32_launcher.cpp
+  sysres/free_resources.cpp
+  sysres/qt_thunk_call.S
+  sysres/res_show_form.cpp
 )
 target_link_libraries(qvn_win PUBLIC qvn_core ${QVN_WIN32_LIBS})
 

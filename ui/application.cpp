@@ -1,5 +1,7 @@
 #include "ui/application.h"
 
+#include <algorithm>
+
 #include "ui/hint_text.h"
 #include "ui/window.h"
 
@@ -89,6 +91,26 @@ void ProcessMessage(MSG& message, HWND dialog) {
   if (dialog != nullptr && IsDialogMessageW(dialog, &message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);
+}
+
+bool WaitKeepingPainted(DWORD timeoutMs, HANDLE object) {
+  // The system takes a window for hung when its thread has not looked at its
+  // queue for five seconds; looking once a second is plenty.
+  constexpr DWORD kLookAtQueueMs = 1000;
+  const DWORD start = GetTickCount();
+  for (;;) {
+    // Sent messages are answered inside PeekMessage; paint requests are taken here.
+    MSG message;
+    while (PeekMessageW(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) {
+      DispatchMessageW(&message);
+    }
+    const DWORD elapsed = GetTickCount() - start;
+    if (elapsed >= timeoutMs) return false;
+    const DWORD slice = std::min(timeoutMs - elapsed, kLookAtQueueMs);
+    const DWORD woken = MsgWaitForMultipleObjects(object != nullptr ? 1 : 0, &object, FALSE, slice,
+                                                  QS_PAINT | QS_SENDMESSAGE);
+    if (object != nullptr && woken == WAIT_OBJECT_0) return true;
+  }
 }
 
 void ProcessPendingMessages() {

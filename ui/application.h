@@ -30,6 +30,12 @@ bool PointerOverProgram();
 // Handles one message from the queue as the program's loops do.
 void ProcessMessage(MSG& message, HWND dialog = nullptr);
 
+// Blocks for up to `timeoutMs`, or until `object` (when given) is signalled,
+// while still painting the program's windows and answering the system, so
+// that they never turn white or get marked "Not Responding". Input waits in
+// the queue until the caller is done. True when the object was signalled.
+bool WaitKeepingPainted(DWORD timeoutMs, HANDLE object = nullptr);
+
 // Handles every message that is waiting now, then returns.
 void ProcessPendingMessages();
 

@@ -103,12 +103,12 @@ bool Launcher::Start() {
   return true;
 }
 
-HWND Launcher::WaitForMainWindow(DWORD timeoutMs) {
+HWND Launcher::WaitForMainWindow(DWORD timeoutMs, bool visible) {
   HWND found = nullptr;
   WaitUntil(
       [&] {
         for (HWND hwnd : WindowsOf(processId_, L"TMainForm")) {
-          if (IsWindowVisible(hwnd)) found = hwnd;
+          if (!visible || IsWindowVisible(hwnd)) found = hwnd;
         }
         return found != nullptr;
       },

@@ -49,8 +49,9 @@ class Launcher {
 
   // Starts the copy; false when the process could not be created.
   bool Start();
-  // The process's visible main window, waited for; nullptr on time-out.
-  HWND WaitForMainWindow(DWORD timeoutMs = 15000);
+  // The process's main window, waited for until it exists (and is visible,
+  // unless `visible` is false); nullptr on time-out.
+  HWND WaitForMainWindow(DWORD timeoutMs = 15000, bool visible = true);
   // Waits for the process to end; its exit code, or -1 on time-out.
   long WaitForExit(DWORD timeoutMs = 15000);
   DWORD processId() const { return processId_; }

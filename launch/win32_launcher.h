@@ -1,0 +1,72 @@
+// The start step of a launch on Windows: one process created from a slot, the
+// wait until it is ready for input and the input-method pass over its windows;
+// also the pause between the programs of a consecutive launch and the return
+// of the launcher to the foreground.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "app/model.h"
+#include "launch/ime_pass.h"
+
+namespace qvn {
+
+// How long the start step waits for a started program to become ready for
+// input. A program that never gets there does not hold the launcher for
+// longer; the launch goes on as if it were ready.
+constexpr DWORD kInputIdleTimeoutMs = 60000;
+
+// How long the input-method pass waits for a window of the started program to
+// answer, so that a hung program cannot hold the launcher.
+constexpr UINT kImeRequestTimeoutMs = 1000;
+
+// Starts the program at `path` (a full path in the ANSI code page):
+// - the launcher's own start-up information, with wShowWindow set to
+//   `showWindow` and the show-window flag set; every other flag as the
+//   launcher received it;
+// - the path as the program's name and, in quotes, as its whole command line,
+//   so that "C:\Program Files\App\app.exe" never starts "C:\Program.exe";
+// - normal priority, the launcher's environment and its current directory;
+// then waits until the program is ready for input (at most
+// kInputIdleTimeoutMs) and, when `imeOn`, runs the input-method pass for it.
+// A program that cannot be started is neither waited for nor visited; false
+// then. Holds no handle of the program afterwards.
+bool StartProgram(const std::string& path, int showWindow, bool imeOn);
+
+// StartProgram for slot `index` (0 to 7): its path, the show-window value of
+// its WindowSizeCode, and ImeOnPerProgram.
+bool StartSlotProgram(const Model& model, int index);
+
+// The input-method pass over the real windows, for the process `processId`.
+void RunImeActivationPass(std::uint32_t processId);
+
+// Blocks the calling thread; the launcher's windows keep painting, but input
+// waits until the launch is over.
+void PauseLaunch(std::int32_t milliseconds);
+
+// Makes the launcher's window, or the window that owns it, the foreground
+// window.
+void BringLauncherToFront(HWND launcherWindow);
+
+// The real windows and input methods, for the input-method pass.
+class Win32ImePlatform : public ImePlatform {
+ public:
+  void ForEachTopLevelWindow(const std::function<void(WindowId)>& visit) override;
+  bool IsDesktopWindow(WindowId window) override;
+  bool HasOwner(WindowId window) override;
+  bool IsVisible(WindowId window) override;
+  WindowOwnerIds OwnerIdsOf(WindowId window) override;
+  std::uint32_t CurrentThreadId() override;
+  void* GetContext(WindowId window) override;
+  bool IsContextOpen(void* context) override;
+  void OpenContext(void* context) override;
+  void ReleaseContext(WindowId window, void* context) override;
+  WindowId DefaultImeWindow(WindowId window) override;
+  std::optional<std::intptr_t> QueryImeWindowOpenStatus(WindowId imeWindow) override;
+  void OpenImeWindow(WindowId imeWindow) override;
+};
+
+}  // namespace qvn

@@ -1,0 +1,333 @@
+#!/usr/bin/env bash
+# Shared helpers for the build, test and demo scripts. Source this file; it
+# only defines variables and functions, so sourcing it costs nothing.
+#
+#   qvn_install_deps      packages, i386 multiarch and the ja_JP.UTF-8 locale
+#   qvn_build_native      build/native   (Release, native unit tests)
+#   qvn_build_asan        build/asan     (Debug, ASan + UBSan)
+#   qvn_build_win32       build/win32    (Release, MinGW-w64 i686, Quorvane.exe)
+#                         each takes optional target names; default: all
+#   qvn_wine_env          environment for the private Wine prefix
+#   qvn_wine_prefix       creates build/wineprefix once, reuses it afterwards
+#   qvn_start_display     private Xvfb + persistent wineserver, both ended on exit
+#   qvn_at_exit CMD...    runs CMD when the calling script exits
+set -euo pipefail
+
+QVN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+QVN_BUILD="$QVN_ROOT/build"
+QVN_LOGS="$QVN_BUILD/logs"
+QVN_JOBS="${QVN_JOBS:-2}"
+
+qvn_say() { printf '%s\n' "$*" >&2; }
+qvn_die() { printf 'error: %s\n' "$*" >&2; exit 1; }
+
+# Runs a command with its output in a log file. Prints nothing when it works;
+# when it fails, prints the end of the log and returns the command's status.
+qvn_quiet() {
+    local log="$1"; shift
+    mkdir -p "$(dirname "$log")"
+    local rc=0
+    "$@" >"$log" 2>&1 </dev/null || rc=$?
+    if ((rc != 0)); then
+        qvn_say "error: '$*' failed (exit $rc)"
+        if grep -q -E ': (fatal )?error|CMake Error' "$log"; then
+            qvn_say "first errors in $log:"
+            grep -E ': (fatal )?error|CMake Error' "$log" | head -n 5 | sed 's/^/    /' >&2
+        fi
+        qvn_say "last lines of $log:"
+        tail -n "${QVN_TAIL:-40}" "$log" | sed 's/^/    /' >&2
+    fi
+    return "$rc"
+}
+
+# ---------------------------------------------------------------- cleanup ---
+
+QVN_EXIT_CMDS=()
+QVN_EXIT_TRAP=0
+
+qvn_run_exit_cmds() {
+    local rc=$?
+    set +e
+    local i
+    for ((i = ${#QVN_EXIT_CMDS[@]} - 1; i >= 0; i--)); do
+        eval "${QVN_EXIT_CMDS[i]}"
+    done
+    QVN_EXIT_CMDS=()
+    return "$rc"
+}
+
+# qvn_at_exit CMD... : CMD (one shell string) runs when the script exits, the
+# last one registered first. Ctrl-C and TERM go through the same path.
+qvn_at_exit() {
+    QVN_EXIT_CMDS+=("$*")
+    if ((QVN_EXIT_TRAP == 0)); then
+        QVN_EXIT_TRAP=1
+        trap qvn_run_exit_cmds EXIT
+        trap 'exit 130' INT
+        trap 'exit 143' TERM
+    fi
+}
+
+# Holds an exclusive lock on build/NAME.lock until the script exits, so two
+# runs in the same tree do not build into or kill each other's Wine.
+QVN_LOCK_FD=
+
+qvn_lock() {
+    local name="$1"
+    mkdir -p "$QVN_BUILD"
+    exec {QVN_LOCK_FD}>"$QVN_BUILD/$name.lock"
+    if ! flock -n "$QVN_LOCK_FD"; then
+        qvn_say "waiting for another run holding build/$name.lock ..."
+        flock -w "${QVN_LOCK_WAIT:-3600}" "$QVN_LOCK_FD" || qvn_die "build/$name.lock is still held"
+    fi
+}
+
+# For processes that may outlive the script (wineserver, a launcher left
+# running): they must not inherit the lock. Call in the subshell that starts them.
+qvn_drop_lock() {
+    if [[ -n "$QVN_LOCK_FD" ]]; then
+        exec {QVN_LOCK_FD}>&-
+        QVN_LOCK_FD=
+    fi
+}
+
+# ----------------------------------------------------------- dependencies ---
+
+QVN_PACKAGES=(
+    cmake g++ make googletest libgtest-dev clang
+    g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
+    mingw-w64-i686-dev binutils-mingw-w64-i686
+    wine wine32:i386
+    xvfb xauth x11-utils
+    fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine
+    locales imagemagick
+)
+
+qvn_sudo() {
+    if ((EUID == 0)); then "$@"
+    elif command -v sudo >/dev/null; then sudo -n "$@"
+    else qvn_die "need root for: $*"
+    fi
+}
+
+qvn_missing_packages() {
+    local p
+    for p in "$@"; do
+        if [[ "$(dpkg-query -W -f='${db:Status-Abbrev}' "$p" 2>/dev/null)" != ii* ]]; then
+            printf '%s\n' "$p"
+        fi
+    done
+}
+
+qvn_install_deps() {
+    local log="$QVN_LOGS/apt.log"
+    local updated=0
+    local -a apt=(env DEBIAN_FRONTEND=noninteractive apt-get -y -q
+                  -o Dpkg::Use-Pty=0 --no-install-recommends)
+
+    if [[ "$(dpkg --print-architecture)" != i386 ]] &&
+       ! dpkg --print-foreign-architectures | grep -qx i386; then
+        qvn_say "adding the i386 architecture ..."
+        qvn_sudo dpkg --add-architecture i386
+        qvn_quiet "$log" qvn_sudo apt-get -q update
+        updated=1
+    fi
+
+    local -a missing
+    mapfile -t missing < <(qvn_missing_packages "${QVN_PACKAGES[@]}")
+    if ((${#missing[@]} > 0)); then
+        qvn_say "installing ${missing[*]} ..."
+        if ((updated == 0)); then
+            qvn_quiet "$log" qvn_sudo apt-get -q update
+        fi
+        qvn_quiet "$QVN_LOGS/apt-install.log" qvn_sudo "${apt[@]}" install "${missing[@]}"
+    fi
+
+    qvn_ensure_locale
+}
+
+qvn_ensure_locale() {
+    if locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
+        return 0
+    fi
+    qvn_say "generating the ja_JP.UTF-8 locale ..."
+    local log="$QVN_LOGS/locale.log"
+    if [[ -f /etc/locale.gen ]] && grep -q 'ja_JP\.UTF-8 UTF-8' /etc/locale.gen; then
+        qvn_sudo sed -i 's/^[#[:space:]]*\(ja_JP\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+        qvn_quiet "$log" qvn_sudo locale-gen
+    else
+        qvn_quiet "$log" qvn_sudo localedef -i ja_JP -f UTF-8 ja_JP.UTF-8
+    fi
+    locale -a 2>/dev/null | grep -qix 'ja_JP.utf8' || qvn_die "ja_JP.UTF-8 locale is still missing"
+}
+
+# ------------------------------------------------------------------ build ---
+
+# qvn_build_tree NAME [CMAKE-ARG...] [-- TARGET...] : configures build/NAME
+# and builds the given targets (all of them by default).
+qvn_build_tree() {
+    local name="$1"; shift
+    local dir="$QVN_BUILD/$name"
+    local -a cfg=() targets=()
+    while (($# > 0)) && [[ "$1" != -- ]]; do cfg+=("$1"); shift; done
+    (($# > 0)) && shift
+    while (($# > 0)); do targets+=(--target "$1"); shift; done
+    qvn_quiet "$QVN_LOGS/configure-$name.log" \
+        cmake -S "$QVN_ROOT" -B "$dir" "${cfg[@]}" || return
+    qvn_quiet "$QVN_LOGS/build-$name.log" \
+        cmake --build "$dir" -j "$QVN_JOBS" "${targets[@]}" || return
+}
+
+qvn_build_native() {
+    qvn_build_tree native -DCMAKE_BUILD_TYPE=Release -- "$@"
+}
+
+qvn_build_asan() {
+    qvn_build_tree asan -DCMAKE_BUILD_TYPE=Debug -DQVN_SANITIZE=ON -- "$@"
+}
+
+qvn_build_win32() {
+    qvn_build_tree win32 -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$QVN_ROOT/cmake/mingw-i686.cmake" -- "$@"
+}
+
+# ------------------------------------------------------------------- Wine ---
+
+qvn_wine_env() {
+    export WINEPREFIX="$QVN_BUILD/wineprefix"
+    export WINEARCH=win32
+    export WINEDEBUG=-all
+    # No Mono or Gecko download prompts.
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    # Wine takes its ANSI code page from the locale: ja_JP gives 932.
+    export LANG=ja_JP.UTF-8
+    export LC_ALL=ja_JP.UTF-8
+}
+
+# Registry settings of the prefix:
+#  - the IPA fonts stand in for the Japanese faces the program and the dialogs
+#    ask for;
+#  - a crash ends the program at once, with the exception code as its exit
+#    status and no dialog. With winedbg attached (Wine's default) the status
+#    of a crashed program is sometimes 0, which would pass a crashed test;
+#  - Wine draws the window frames itself, as the private Xvfb has no window
+#    manager to do it.
+qvn_write_prefix_reg() {
+    local out="$1"
+    {
+        printf '\xef\xbb\xbf'
+        cat <<'EOF'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"ＭＳ ゴシック"="IPAGothic"
+"ＭＳ Ｐ明朝"="IPAPMincho"
+"ＭＳ 明朝"="IPAMincho"
+"MS PGothic"="IPAPGothic"
+"MS Gothic"="IPAGothic"
+"MS PMincho"="IPAPMincho"
+"MS Mincho"="IPAMincho"
+"MS UI Gothic"="IPAPGothic"
+"MS Shell Dlg"="IPAPGothic"
+"MS Shell Dlg 2"="IPAPGothic"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
+"Debugger"=""
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Decorated"="N"
+
+EOF
+    } | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE >"$out"
+}
+
+qvn_wine_prefix() {
+    qvn_wine_env
+    # Bump the number when the set-up below changes: older prefixes are redone.
+    local marker="$WINEPREFIX/.qvn-ready-2"
+    [[ -f "$marker" ]] && return 0
+
+    local fd
+    mkdir -p "$QVN_BUILD" "$QVN_LOGS"
+    exec {fd}>"$QVN_BUILD/wineprefix.lock"
+    flock -w 600 "$fd" || qvn_die "build/wineprefix.lock is held too long"
+    if [[ -f "$marker" ]]; then
+        exec {fd}>&-
+        return 0
+    fi
+
+    qvn_say "creating the Wine prefix build/wineprefix ..."
+    local log="$QVN_LOGS/wineprefix.log" t0=$SECONDS
+    rm -rf "$WINEPREFIX"
+    (
+        unset DISPLAY
+        qvn_quiet "$log" wineboot -i || exit
+        timeout 120 wineserver -w
+        # Wine draws the caption buttons with Marlett, which it only finds
+        # in the Fonts folder. The text faces stay the IPA ones.
+        if [[ -f /usr/share/wine/fonts/marlett.ttf ]]; then
+            cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+        fi
+        local reg="$WINEPREFIX/qvn-setup.reg"
+        qvn_write_prefix_reg "$reg"
+        qvn_quiet "$QVN_LOGS/wineprefix-reg.log" wine regedit /S "$reg" || exit
+        timeout 120 wineserver -w
+    ) || { exec {fd}>&-; qvn_die "Wine prefix set-up failed (see $log)"; }
+    touch "$marker"
+    exec {fd}>&-
+    qvn_say "Wine prefix ready ($((SECONDS - t0)) s)"
+}
+
+qvn_start_wineserver() {
+    qvn_wine_env
+    (qvn_drop_lock; exec wineserver -p)
+    local pfx
+    pfx=$(printf '%q' "$WINEPREFIX")
+    qvn_at_exit "WINEPREFIX=$pfx wineserver -k 2>/dev/null; WINEPREFIX=$pfx timeout 10 wineserver -w 2>/dev/null"
+    # The first program of a Wine session starts the background processes
+    # (services, the desktop window, ...), and they keep its stdout and stderr.
+    # Start them here with a log file as output; otherwise they would hold the
+    # first test's output pipe open, and CTest would wait for it until timeout.
+    (qvn_drop_lock; exec wine wineboot) >"$QVN_LOGS/wine-session.log" 2>&1 </dev/null ||
+        qvn_say "warning: 'wine wineboot' failed; see $QVN_LOGS/wine-session.log"
+}
+
+# ---------------------------------------------------------------- display ---
+
+qvn_display_alive() {
+    DISPLAY="$1" timeout 5 xdpyinfo >/dev/null 2>&1
+}
+
+# Starts a private Xvfb on the first free display number, whatever $DISPLAY
+# says, and a persistent wineserver; both go away when the script exits.
+qvn_start_display() {
+    mkdir -p "$QVN_LOGS"
+    local n pid
+    for ((n = 90; n < 190; n++)); do
+        [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
+        (qvn_drop_lock; exec Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp \
+            >"$QVN_LOGS/xvfb.log" 2>&1 </dev/null) &
+        pid=$!
+        local tries
+        for ((tries = 0; tries < 100; tries++)); do
+            kill -0 "$pid" 2>/dev/null || break
+            if [[ -e /tmp/.X11-unix/X$n ]] && qvn_display_alive ":$n"; then
+                export DISPLAY=":$n"
+                qvn_at_exit "kill $pid 2>/dev/null; wait $pid 2>/dev/null"
+                qvn_start_wineserver
+                return 0
+            fi
+            sleep 0.1
+        done
+        # Lost a race for this number, or the server is stuck: try the next.
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    qvn_say "error: could not start Xvfb; last lines of $QVN_LOGS/xvfb.log:"
+    tail -n 20 "$QVN_LOGS/xvfb.log" | sed 's/^/    /' >&2
+    return 1
+}

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Builds the three trees (native, ASan/UBSan, Windows) and runs all their tests:
+# the native ones directly, the Windows ones under Wine on a private Xvfb.
+# Ends with one line "N passed, N failed"; exits non-zero on any failure.
+set -euo pipefail
+# shellcheck source=scripts/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+cd "$QVN_ROOT"
+
+TREES=(native asan win32)
+declare -A BUILD_OK=()
+TOTAL_PASSED=0
+TOTAL_FAILED=0
+STATUS=0
+
+qvn_lock tree
+qvn_install_deps
+
+for tree in "${TREES[@]}"; do
+    t0=$SECONDS
+    if "qvn_build_$tree"; then
+        BUILD_OK[$tree]=1
+        qvn_say "build/$tree: built ($((SECONDS - t0)) s)"
+    else
+        qvn_say "build/$tree: BUILD FAILED (logs in build/logs/)"
+        STATUS=1
+    fi
+done
+
+# run_ctest TREE: runs the tree's tests and adds them to the totals. A tree
+# that did not build counts as one failure.
+run_ctest() {
+    local tree="$1" dir="$QVN_BUILD/$1" log="$QVN_LOGS/ctest-$1.log"
+    echo
+    echo "=== build/$tree ==="
+    if [[ -z "${BUILD_OK[$tree]:-}" ]]; then
+        echo "not tested: the build failed"
+        TOTAL_FAILED=$((TOTAL_FAILED + 1))
+        STATUS=1
+        return 0
+    fi
+    local rc=0
+    # Tools the tests call (objdump, ...) answer in English whatever the Wine
+    # locale is; scripts/wine-exec.sh sets Japanese for the Windows programs.
+    (cd "$dir" && LANG=C.UTF-8 LC_ALL=C.UTF-8 \
+        ctest --output-on-failure --timeout "${QVN_TEST_TIMEOUT:-600}") \
+        </dev/null 2>&1 | tee "$log" || rc=$?
+    local line failed total
+    line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1 || true)
+    if [[ -n "$line" ]]; then
+        failed=$(sed -E 's/.*tests passed, ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
+        total=$(sed -E 's/.*tests passed, ([0-9]+) tests? failed out of ([0-9]+).*/\2/' <<<"$line")
+        TOTAL_PASSED=$((TOTAL_PASSED + total - failed))
+        TOTAL_FAILED=$((TOTAL_FAILED + failed))
+        if ((failed > 0 || rc != 0)); then STATUS=1; fi
+    elif ((rc != 0)); then
+        echo "ctest failed (exit $rc) without a summary"
+        TOTAL_FAILED=$((TOTAL_FAILED + 1))
+        STATUS=1
+    fi
+    return 0
+}
+
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
+run_ctest native
+run_ctest asan
+
+# The Windows tests run through scripts/wine-exec.sh (CMake's emulator) and
+# share one display and one wineserver.
+t0=$SECONDS
+qvn_wine_env
+qvn_wine_prefix
+qvn_start_display
+qvn_say "Wine ready on $DISPLAY ($((SECONDS - t0)) s)"
+run_ctest win32
+
+echo
+echo "$TOTAL_PASSED passed, $TOTAL_FAILED failed"
+exit "$STATUS"

@@ -1,0 +1,30 @@
+// The free system resources of the running system. Only the Windows 95
+// family keeps the fixed 16-bit resource heaps this measures; everywhere else
+// every kind reads 100.
+#pragma once
+
+#include <cstdint>
+
+#include "sysres/resource_guard.h"
+
+namespace qvn {
+
+// The free percentage of one kind, 0 to 100, measured afresh: on the
+// Windows 95 family through the 16-bit GetFreeSystemResources of "user.exe";
+// 100 on the NT family and whenever the measurement cannot be made. Never
+// fails towards its caller and never shows anything.
+std::uint16_t GetFreeResourcePercent(ResourceKind kind);
+
+// The export `ordinal` of a loaded module, read from its export directory as
+// the loader reads it; nullptr when there is none or when it is forwarded to
+// another module. GetFreeResourcePercent falls back on it for KERNEL32's
+// ordinal-only exports, which the Windows 95 family's GetProcAddress refuses.
+void* ExportByOrdinal(void* module, std::uint16_t ordinal);
+
+// The guard's probe on the running system.
+class SystemResourceProbe final : public ResourceProbe {
+ public:
+  std::uint16_t FreePercent(ResourceKind kind) override { return GetFreeResourcePercent(kind); }
+};
+
+}  // namespace qvn

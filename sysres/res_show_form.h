@@ -1,0 +1,75 @@
+// TfrmResShow: the small borderless dialog that shows the free user, GDI and
+// system resources, beside the main window. A click on its sky-blue panel
+// closes it (a click on the text does not), and so does Escape.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+#include "sysres/resource_guard.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+
+namespace qvn {
+
+// The dialog's panel: sky-blue, with a lowered inner bevel inside a border of
+// two pixels; a left click on the panel itself (not on a label) reaches onClick.
+class ResShowPanel : public ui::Panel {
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  bool pressed_ = false;
+};
+
+// A label that paints its text in a colour of its own on the panel's colour.
+class ResShowLabel : public ui::Label {
+ public:
+  void SetColors(COLORREF text, COLORREF background);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  COLORREF text_ = CLR_INVALID;  // CLR_INVALID: the system's button text
+  COLORREF background_ = CLR_INVALID;
+};
+
+class TfrmResShow : public ui::Form {
+ public:
+  explicit TfrmResShow(ui::Form& mainForm);
+
+  // Creates the dialog and its controls, hidden; the value labels are empty.
+  bool CreateWindowAndControls();
+
+  // --- Event handlers ---
+  void FormShow();
+  void Panel1Click();
+
+  // --- Controls ---
+  ResShowPanel Panel1;
+  ResShowLabel Label4;
+  ResShowLabel Label1, lblUserRes;
+  ResShowLabel Label2, lblGDIRes;
+  ResShowLabel Label3, lblSysRes;
+
+ private:
+  struct FontDeleter {
+    void operator()(HFONT font) const { DeleteObject(font); }
+  };
+
+  ui::Form& mainForm_;
+  // The system row's bold, underlined face.
+  std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter> underlinedFont_;
+};
+
+// The menu command "リソース残量を表示(&R)..." (miResShowClick): measures the
+// system, GDI and user resources, in that order, then shows them in a
+// TfrmResShow beside `mainForm` and returns when it has closed.
+void ShowResourceDialog(ui::Form& mainForm);
+// The same with the measurement taken from `probe`.
+void ShowResourceDialog(ui::Form& mainForm, ResourceProbe& probe);
+
+}  // namespace qvn

@@ -1,0 +1,355 @@
+#include "launch/launch_sequence.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace qvn {
+namespace {
+
+// Records what a launch asks of the platform, the user and the main window,
+// in order, as short words: "start 2", "pause 5000", "guard", "message
+// kNoEntries", "confirm", "icons", "front", "tray", "close".
+class FakeHost : public LaunchHost {
+ public:
+  std::vector<std::string> calls;
+  // The guard answers true from this call on (1 = the first); 0 never.
+  int guardTrueFromCall = 0;
+  LaunchAnswer answer = LaunchAnswer::kYes;
+
+  LeadByteRule LeadBytes() override { return IsShiftJisLeadByte; }
+  void StartSlotProgram(int index) override { calls.push_back("start " + std::to_string(index)); }
+  void Pause(std::int32_t milliseconds) override {
+    calls.push_back("pause " + std::to_string(milliseconds));
+  }
+  bool ResourcesBelowLimit() override {
+    calls.push_back("guard");
+    ++guardCalls_;
+    return guardTrueFromCall != 0 && guardCalls_ >= guardTrueFromCall;
+  }
+  void ShowLaunchMessage(LaunchMessage message) override {
+    calls.push_back(message == LaunchMessage::kNoEntries      ? "message kNoEntries"
+                    : message == LaunchMessage::kResourceStop ? "message kResourceStop"
+                                                              : "message kRunAgain");
+  }
+  LaunchAnswer ConfirmLaunch(LaunchMessage question) override {
+    calls.push_back(question == LaunchMessage::kRunAgain ? "confirm" : "confirm ?");
+    return answer;
+  }
+  void ShowSlotIcons() override { calls.push_back("icons"); }
+  void BringLauncherToFront() override { calls.push_back("front"); }
+  void MoveToTray() override { calls.push_back("tray"); }
+  void CloseLauncher() override { calls.push_back("close"); }
+
+  int Count(const std::string& call) const {
+    int n = 0;
+    for (const auto& c : calls) n += c == call ? 1 : 0;
+    return n;
+  }
+
+ private:
+  int guardCalls_ = 0;
+};
+
+using Calls = std::vector<std::string>;
+
+// A model with eight unset slots in a normal window and the settings of a new
+// configuration file.
+Model ModelWithSlots(const std::vector<std::pair<int, std::string>>& paths) {
+  Model model;
+  SetUnsetSlots(model);
+  model.LaunchInterval = 5000;
+  model.ResourceLimit = 35;
+  for (const auto& [index, path] : paths) model.SlotList[index] = path;
+  return model;
+}
+
+// --- The extension rules ------------------------------------------------------
+
+TEST(Extension, IsTheTextFromTheLastDotOfTheFileName) {
+  EXPECT_EQ(ExtensionPart("C:\\Apps\\app.exe", IsShiftJisLeadByte), ".exe");
+  EXPECT_EQ(ExtensionPart("C:\\Apps\\app.tar.EXE", IsShiftJisLeadByte), ".EXE");
+  EXPECT_EQ(ExtensionPart("C:\\Apps\\app.", IsShiftJisLeadByte), ".");
+  EXPECT_EQ(ExtensionPart("app.exe", IsShiftJisLeadByte), ".exe");
+  EXPECT_EQ(ExtensionPart("C:app.exe", IsShiftJisLeadByte), ".exe");
+}
+
+TEST(Extension, IsEmptyWhenOnlyTheFolderHasADot) {
+  EXPECT_EQ(ExtensionPart("C:\\Tools.old\\run", IsShiftJisLeadByte), "");
+  EXPECT_EQ(ExtensionPart("C:\\Apps\\", IsShiftJisLeadByte), "");
+  EXPECT_EQ(ExtensionPart("", IsShiftJisLeadByte), "");
+}
+
+TEST(Extension, ATrailByte0x5CDoesNotEndTheFolder) {
+  // "C:\ソ.exe\ソ" has no extension; "C:\a\ソ.exe" has ".exe". (ソ is 0x83 0x5C.)
+  EXPECT_EQ(ExtensionPart("C:\\\x83\x5C.exe\\\x83\x5C", IsShiftJisLeadByte), "");
+  EXPECT_EQ(ExtensionPart("C:\\a\\\x83\x5C.exe", IsShiftJisLeadByte), ".exe");
+}
+
+TEST(Extension, ASingleLaunchTakesOnlyUpperOrLowerCase) {
+  EXPECT_TRUE(IsSingleLaunchExtension(".EXE"));
+  EXPECT_TRUE(IsSingleLaunchExtension(".exe"));
+  for (const char* other : {".Exe", ".eXe", ".exE", ".com", ".bat", "", ".", ".exe ", "EXE"}) {
+    EXPECT_FALSE(IsSingleLaunchExtension(other)) << other;
+  }
+}
+
+TEST(Extension, AConsecutiveLaunchTakesAnyCase) {
+  for (const char* exe : {".EXE", ".exe", ".Exe", ".eXe", ".exE"}) {
+    EXPECT_TRUE(IsConsecutiveLaunchExtension(exe)) << exe;
+  }
+  for (const char* other : {".com", ".bat", "", ".", ".exe ", "EXE", ".ex", ".exes"}) {
+    EXPECT_FALSE(IsConsecutiveLaunchExtension(other)) << other;
+  }
+}
+
+// --- Window size and pause ----------------------------------------------------
+
+TEST(ShowWindowForSizeCode, NormalMaximisedMinimisedAndNormalForAnythingElse) {
+  EXPECT_EQ(ShowWindowForSizeCode(0), 1);
+  EXPECT_EQ(ShowWindowForSizeCode(1), 3);
+  EXPECT_EQ(ShowWindowForSizeCode(2), 6);  // SW_MINIMIZE, not SW_SHOWMINIMIZED
+  for (std::int32_t other : {7, 3, -1, 6, 2147483647}) {
+    EXPECT_EQ(ShowWindowForSizeCode(other), 1) << other;
+  }
+}
+
+TEST(LaunchIntervalPause, IsTheIntervalUnchangedAndNoPauseWhenNegative) {
+  EXPECT_EQ(LaunchIntervalPause(5000), 5000);
+  EXPECT_EQ(LaunchIntervalPause(1), 1);
+  EXPECT_EQ(LaunchIntervalPause(0), 0);
+  EXPECT_EQ(LaunchIntervalPause(-1), 0);
+  EXPECT_EQ(LaunchIntervalPause(-2147483647 - 1), 0);
+}
+
+// --- The single launch --------------------------------------------------------
+
+TEST(SingleLaunch, StartsPausesRefreshesTheIconsAndComesToTheFront) {
+  for (const char* path : {"C:\\Apps\\App.EXE", "C:\\Apps\\app.exe"}) {
+    const Model model = ModelWithSlots({{2, path}});
+    FakeHost host;
+    LaunchSlot(model, host, 2);
+    EXPECT_EQ(host.calls, (Calls{"start 2", "pause 2000", "icons", "front"})) << path;
+  }
+}
+
+TEST(SingleLaunch, DoesNothingForAnyOtherExtension) {
+  for (const char* path : {"C:\\Apps\\App.Exe", "C:\\Apps\\app.eXe", "C:\\Apps\\run",
+                           "C:\\Apps\\run.com", "C:\\Apps\\run.bat", "C:\\Tools.old\\run"}) {
+    const Model model = ModelWithSlots({{2, path}});
+    FakeHost host;
+    LaunchSlot(model, host, 2);
+    EXPECT_EQ(host.calls, Calls{}) << path;
+  }
+}
+
+TEST(SingleLaunch, AnEmptySlotOrNoListDoesNothing) {
+  FakeHost host;
+  const Model unset = ModelWithSlots({{0, "C:\\a.exe"}});
+  LaunchSlot(unset, host, 1);
+  const Model noList;
+  for (int index = 0; index < 8; ++index) LaunchSlot(noList, host, index);
+  EXPECT_EQ(host.calls, Calls{});
+}
+
+TEST(SingleLaunch, AnIconThatIsNoneOfTheEightDoesNothing) {
+  const Model model = ModelWithSlots({{0, "C:\\a.exe"}, {7, "C:\\h.exe"}});
+  FakeHost host;
+  LaunchSlot(model, host, -1);
+  LaunchSlot(model, host, 8);
+  EXPECT_EQ(host.calls, Calls{});
+}
+
+TEST(SingleLaunch, IsNeverRefusedForLackOfResourcesNorCounted) {
+  Model model = ModelWithSlots({{0, "C:\\a.exe"}});
+  FakeHost host;
+  host.guardTrueFromCall = 1;
+  LaunchSlot(model, host, 0);
+  EXPECT_EQ(host.Count("guard"), 0);
+  EXPECT_EQ(host.Count("start 0"), 1);
+  EXPECT_EQ(model.ConsecutiveLaunchCount, 0);
+}
+
+TEST(SingleLaunch, ThePauseIsFixedWhateverTheInterval) {
+  Model model = ModelWithSlots({{0, "C:\\a.exe"}});
+  model.LaunchInterval = 100;
+  FakeHost host;
+  LaunchSlot(model, host, 0);
+  EXPECT_EQ(host.Count("pause 2000"), 1);
+  EXPECT_EQ(host.Count("pause 100"), 0);
+}
+
+// --- The consecutive launch: refused or confirmed -----------------------------
+
+TEST(ConsecutiveLaunch, WithoutAListSaysNoSoftwareIsRegistered) {
+  Model model;  // no SlotList entries at all
+  FakeHost host;
+  RunConsecutiveLaunch(model, host);
+  EXPECT_EQ(host.calls, Calls{"message kNoEntries"});
+  EXPECT_EQ(model.ConsecutiveLaunchCount, 0);
+}
+
+TEST(ConsecutiveLaunch, TheFirstRunAsksNothing) {
+  Model model = ModelWithSlots({});
+  FakeHost host;
+  RunConsecutiveLaunch(model, host);
+  EXPECT_EQ(host.Count("confirm"), 0);
+}
+
+TEST(ConsecutiveLaunch, AFurtherRunAsksFirstAndNoEndsIt) {
+  Model model = ModelWithSlots({{0, "C:\\a.exe"}});
+  model.ConsecutiveLaunchCount = 1;
+  FakeHost host;
+  host.answer = LaunchAnswer::kNo;  // いいえ(&N) or Escape
+  RunConsecutiveLaunch(model, host);
+  EXPECT_EQ(host.calls, Calls{"confirm"});
+  EXPECT_EQ(model.ConsecutiveLaunchCount, 1);
+}
+
+TEST(ConsecutiveLaunch, YesOrTheCloseBoxGoesOn) {
+  for (LaunchAnswer answer : {LaunchAnswer::kYes, LaunchAnswer::kCancel}) {
+    Model model = ModelWithSlots({{0, "C:\\a.exe"}});
+    model.ConsecutiveLaunchCount = 3;
+    FakeHost host;
+    host.answer = answer;
+    RunConsecutiveLaunch(model, host);
+    ASSERT_FALSE(host.calls.empty());
+    EXPECT_EQ(host.calls.front(), "confirm");
+    EXPECT_EQ(host.Count("start 0"), 1);
+    EXPECT_EQ(model.ConsecutiveLaunchCount, 4);
+  }
+}
+
+// --- The consecutive launch: the run ------------------------------------------
+
+TEST(ConsecutiveLaunch, AsksTheGuardBeforeEverySlotAndPausesOnlyAfterAStart) {
+  Model model = ModelWithSlots({{0, "C:\\a.exe"}, {2, "C:\\c.exe"}});
+  FakeHost host;
+  RunConsecutiveLaunch(model, host);
+  const Calls expected = {"guard", "start 0", "pause 5000",  // No.1
+                          "guard",                           // No.2
+                          "guard", "start 2", "pause 5000",  // No.3
+                          "guard", "guard",   "guard",
+                          "guard", "guard",  // No.4 to No.8, none after No.8
+                          "close"};
+  EXPECT_EQ(host.calls, expected);
+  EXPECT_EQ(model.ConsecutiveLaunchCount, 1);
+}
+
+TEST(ConsecutiveLaunch, StartsEveryCaseOfExeAndSkipsOtherExtensionsWithoutAPause) {
+  Model model = ModelWithSlots({{0, "C:\\a.Exe"},
+                                {1, "C:\\b.eXe"},
+                                {2, "C:\\c.com"},
+                                {3, "C:\\Tools.old\\run"},
+                                {4, "C:\\e.EXE"},
+                                {5, "C:\\f.bat"},
+                                {6, "C:\\g.exe"}});
+  FakeHost host;
+  RunConsecutiveLaunch(model, host);
+  Calls starts;
+  for (const auto& call : host.calls) {
+    if (call.rfind("start", 0) == 0) starts.push_back(call);
+  }
+  EXPECT_EQ(starts, (Calls{"start 0", "start 1", "start 4", "start 6"}));
+  EXPECT_EQ(host.Count("pause 5000"), 4);
+  EXPECT_EQ(host.Count("guard"), 8);
+}
+
+TEST(ConsecutiveLaunch, EightEmptySlotsStartNothingAndStillCount) {
+  Model model = ModelWithSlots({});
+  model.TrayAfterRun = true;
+  FakeHost host;
+  RunConsecutiveLaunch(model, host);
+  Calls expected(8, "guard");
+  expected.push_back("tray");
+  EXPECT_EQ(host.calls, expected);
+  EXPECT_EQ(model.ConsecutiveLaunchCount, 1);
+}
+
+TEST(ConsecutiveLaunch, ACompletedRunEndsInTheTrayOrByClosing) {
+  for (bool trayAfterRun : {true, false}) {
+    Model model = ModelWithSlots({{7, "C:\\h.exe"}});
+    model.TrayAfterRun = trayAfterRun;
+    FakeHost host;
+    RunConsecutiveLaunch(model, host);
+    ASSERT_GE(host.calls.size(), 2u);
+    // The end follows the pause after the last program.
+    EXPECT_EQ(host.calls[host.calls.size() - 2], "pause 5000");
+    EXPECT_EQ(host.calls.back(), trayAfterRun ? "tray" : "close");
+    EXPECT_EQ(host.Count("tray") + host.Count("close"), 1);
+  }
+}
+
+TEST(ConsecutiveLaunch, NeitherRefreshesTheIconsNorComesToTheFrontAfterAStart) {
+  Model model = ModelWithSlots({{0, "C:\\a.exe"}, {1, "C:\\b.exe"}});
+  FakeHost host;
+  RunConsecutiveLaunch(model, host);
+  EXPECT_EQ(host.Count("icons"), 0);
+  EXPECT_EQ(host.Count("front"), 0);
+  EXPECT_EQ(host.Count("pause 2000"), 0);
+}
+
+TEST(ConsecutiveLaunch, UsesTheIntervalAsReadAndNoPauseForANegativeOne) {
+  for (const auto& [interval, pause] :
+       {std::pair{0, "pause 0"}, std::pair{10, "pause 10"}, std::pair{-5, "pause 0"}}) {
+    Model model = ModelWithSlots({{0, "C:\\a.exe"}});
+    model.LaunchInterval = interval;
+    FakeHost host;
+    RunConsecutiveLaunch(model, host);
+    EXPECT_EQ(host.Count(pause), 1) << interval;
+  }
+}
+
+TEST(ConsecutiveLaunch, ReadsTheSlotListWithoutChangingIt) {
+  Model model = ModelWithSlots({{0, "C:\\a.exe"}});
+  model.SlotList[8] = "2";
+  model.SlotSizeCodes[0] = 2;
+  const auto before = model.SlotList;
+  FakeHost host;
+  RunConsecutiveLaunch(model, host);
+  EXPECT_EQ(model.SlotList, before);
+  EXPECT_EQ(model.SlotSizeCodes[0], 2);
+}
+
+// --- The consecutive launch: stopped by the guard -----------------------------
+
+TEST(ConsecutiveLaunch, TheGuardStopsTheRunWithTheLauncherInFront) {
+  Model model = ModelWithSlots({{0, "C:\\a.exe"}, {1, "C:\\b.exe"}, {2, "C:\\c.exe"}});
+  model.TrayAfterRun = true;
+  FakeHost host;
+  host.guardTrueFromCall = 3;
+  RunConsecutiveLaunch(model, host);
+  const Calls expected = {"guard", "start 0", "pause 5000",
+                          "guard", "start 1", "pause 5000",
+                          "guard", "front",   "message kResourceStop"};
+  EXPECT_EQ(host.calls, expected);
+  EXPECT_EQ(model.ConsecutiveLaunchCount, 0);
+}
+
+TEST(ConsecutiveLaunch, AStoppedRunDoesNotCountSoTheNextAsksNothing) {
+  Model model = ModelWithSlots({{0, "C:\\a.exe"}});
+  FakeHost stopped;
+  stopped.guardTrueFromCall = 1;
+  RunConsecutiveLaunch(model, stopped);
+  EXPECT_EQ(stopped.calls, (Calls{"guard", "front", "message kResourceStop"}));
+  EXPECT_EQ(model.ConsecutiveLaunchCount, 0);
+
+  FakeHost next;
+  RunConsecutiveLaunch(model, next);
+  EXPECT_EQ(next.Count("confirm"), 0);
+  EXPECT_EQ(model.ConsecutiveLaunchCount, 1);
+}
+
+TEST(ConsecutiveLaunch, TheCounterGoesUpByOneEachCompletedRun) {
+  Model model = ModelWithSlots({});
+  FakeHost host;
+  for (int run = 1; run <= 3; ++run) {
+    RunConsecutiveLaunch(model, host);
+    EXPECT_EQ(model.ConsecutiveLaunchCount, run);
+  }
+  EXPECT_EQ(host.Count("confirm"), 2);
+}
+
+}  // namespace
+}  // namespace qvn

@@ -1,0 +1,238 @@
+// The real Quorvane.exe starting programs: copies of start_recorder under the
+// names a user's programs might have, each writing down how it was started.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "tests/win32/test_support.h"
+
+namespace qvntest {
+namespace {
+
+constexpr UINT kTrayCallbackMessage = WM_USER + 100;
+
+std::string Ansi(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string ansi(size, '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, ansi.data(), size, nullptr, nullptr);
+  ansi.pop_back();
+  return ansi;
+}
+
+void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+// What a started copy of start_recorder wrote down; empty when it did not start.
+std::map<std::string, std::string> RecordOf(const std::wstring& program) {
+  std::map<std::string, std::string> record;
+  std::string text = ReadFileBytes(program + L".txt");
+  for (size_t start = 0; start < text.size();) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const size_t equals = line.find('=');
+    if (equals != std::string::npos) record[line.substr(0, equals)] = line.substr(equals + 1);
+    start = end + 1;
+  }
+  return record;
+}
+
+bool Started(const std::wstring& program) {
+  return GetFileAttributesW((program + L".txt").c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+long Number(const std::map<std::string, std::string>& record, const std::string& name) {
+  const auto found = record.find(name);
+  return found == record.end() ? -1 : std::stol(found->second);
+}
+
+// A folder with a launcher and the programs of its list, each in a folder of
+// its own (names differing only in case are one file to Windows):
+//   No.1 upper\App.EXE (normal)   No.2 lower\app.exe (minimised)
+//   No.3 mixed\App.Exe (code 7)   No.4 batch\run.bat
+//   No.5 My Apps\app.exe (maximised), with My.exe beside "My Apps"
+class LaunchFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const wchar_t* name : kFolders) CreateDirectoryW(folder.File(name).c_str(), nullptr);
+    for (const std::wstring& name : {kUpper, kLower, kMixed, kBatch, kSpaced, kDecoy}) {
+      ASSERT_TRUE(CopyFileW(recorder.c_str(), name.c_str(), FALSE));
+    }
+    std::string list;
+    for (const std::wstring& path : {kUpper, kLower, kMixed, kBatch, kSpaced}) {
+      list += Ansi(path) + "\r\n";
+    }
+    list += "NULL\r\nNULL\r\nNULL\r\n0\r\n2\r\n7\r\n0\r\n1\r\n0\r\n0\r\n0\r\n";
+    WriteFileBytes(folder.File(L"Start.qvl"), list);
+  }
+
+  void TearDown() override {
+    // Close every program the launcher started, and end any that will not go.
+    for (HWND hwnd = FindWindowExW(nullptr, nullptr, L"QvnStartRecorder", nullptr); hwnd;
+         hwnd = FindWindowExW(nullptr, hwnd, L"QvnStartRecorder", nullptr)) {
+      PostMessageW(hwnd, WM_CLOSE, 0, 0);
+    }
+    WaitUntil([] { return FindWindowW(L"QvnStartRecorder", nullptr) == nullptr; }, 5000);
+    for (const std::wstring& name : {kUpper, kLower, kMixed, kBatch, kSpaced, kDecoy}) {
+      const long processId = Number(RecordOf(name), "processId");
+      if (processId > 0) {
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId)) {
+          TerminateProcess(process, 1);
+          WaitForSingleObject(process, 5000);
+          CloseHandle(process);
+        }
+      }
+      DeleteFileW((name + L".txt").c_str());
+      DeleteFileW(name.c_str());
+    }
+    for (const wchar_t* name : kFolders) RemoveDirectoryW(folder.File(name).c_str());
+  }
+
+  void StartLauncher(bool trayAfterRun, int interval) {
+    WriteFileBytes(folder.File(L"Config.qvc"),
+                   std::string(trayAfterRun ? "FALSE\r\nTRUE\r\n" : "FALSE\r\nFALSE\r\n") +
+                       "TRUE\r\nTRUE\r\nNULL\r\n" + std::to_string(interval) + "\r\n35\r\n");
+    ASSERT_TRUE(launcher.Start());
+    main = launcher.WaitForMainWindow(15000, /*visible=*/!trayAfterRun);
+    ASSERT_NE(main, nullptr);
+    // A launcher that starts in the tray is looked at while it may still be
+    // making its controls.
+    WaitUntil([&] {
+      HWND panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
+      group = FindWindowExW(panel, nullptr, L"QuorvaneGroupBox", nullptr);
+      images.clear();
+      for (HWND image = FindWindowExW(group, nullptr, L"QuorvaneImage", nullptr); image;
+           image = FindWindowExW(group, image, L"QuorvaneImage", nullptr)) {
+        images.push_back(image);
+      }
+      return images.size() == 8u;
+    });
+    ASSERT_EQ(images.size(), 8u);
+  }
+
+  static void DoubleClick(HWND hwnd) { PostMessageW(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, 0); }
+
+  TempFolder folder;
+  Launcher launcher{folder.path()};
+  std::wstring recorder = TestProgramFolder() + L"start_recorder.exe";
+  static constexpr const wchar_t* kFolders[] = {L"upper", L"lower", L"mixed", L"batch", L"My Apps"};
+  std::wstring kUpper = folder.File(L"upper\\App.EXE");
+  std::wstring kLower = folder.File(L"lower\\app.exe");
+  std::wstring kMixed = folder.File(L"mixed\\App.Exe");
+  std::wstring kBatch = folder.File(L"batch\\run.bat");
+  std::wstring kSpaced = folder.File(L"My Apps\\app.exe");
+  std::wstring kDecoy = folder.File(L"My.exe");
+  HWND main = nullptr, group = nullptr;
+  std::vector<HWND> images;
+};
+
+TEST_F(LaunchFolder, ADoubleClickStartsOnlyProgramsEndingInExeInUpperOrLowerCase) {
+  ASSERT_NO_FATAL_FAILURE(StartLauncher(/*trayAfterRun=*/false, 100));
+  DoubleClick(images[2]);  // App.Exe: not started by a double click
+  DoubleClick(images[3]);  // run.bat: neither
+  DoubleClick(images[1]);  // app.exe
+  ASSERT_TRUE(WaitUntil([&] { return Started(kLower); }, 20000));
+  EXPECT_FALSE(Started(kMixed));
+  EXPECT_FALSE(Started(kBatch));
+
+  const auto record = RecordOf(kLower);
+  EXPECT_EQ(Number(record, "showWindow"), SW_MINIMIZE);
+  EXPECT_TRUE(Number(record, "flags") & STARTF_USESHOWWINDOW);
+  EXPECT_EQ(record.at("commandLine"), "\"" + Ansi(kLower) + "\"");
+
+  DoubleClick(images[4]);  // My Apps\app.exe, beside My.exe
+  ASSERT_TRUE(WaitUntil([&] { return Started(kSpaced); }, 20000));
+  EXPECT_FALSE(Started(kDecoy));
+  EXPECT_EQ(Number(RecordOf(kSpaced), "showWindow"), SW_SHOWMAXIMIZED);
+  EXPECT_TRUE(IsWindow(main));  // a single launch leaves the launcher as it is
+}
+
+TEST_F(LaunchFolder, ARunStartsEveryExeInOrderWithPausesAndThenCloses) {
+  constexpr int kInterval = 700;
+  ASSERT_NO_FATAL_FAILURE(StartLauncher(/*trayAfterRun=*/false, kInterval));
+  DoubleClick(group);
+  EXPECT_EQ(launcher.WaitForExit(60000), 0) << "the launcher did not close after the run";
+
+  const std::wstring started[] = {kUpper, kLower, kMixed, kSpaced};
+  const long showWindow[] = {SW_SHOWNORMAL, SW_MINIMIZE, SW_SHOWNORMAL, SW_SHOWMAXIMIZED};
+  long previousReady = -1;
+  for (int i = 0; i < 4; ++i) {
+    const auto record = RecordOf(started[i]);
+    ASSERT_FALSE(record.empty()) << "not started: " << Ansi(started[i]);
+    EXPECT_EQ(Number(record, "showWindow"), showWindow[i]) << Ansi(started[i]);
+    if (previousReady >= 0) {
+      // Each start waits for the previous program to be ready, then the interval.
+      EXPECT_GE(Number(record, "startTick") - previousReady, kInterval - 20) << Ansi(started[i]);
+    }
+    previousReady = Number(record, "readyTick");
+  }
+  EXPECT_FALSE(Started(kBatch));
+  EXPECT_FALSE(Started(kDecoy));
+}
+
+TEST_F(LaunchFolder, ARunCanEndInTheTrayAndASecondRunAsksFirst) {
+  ASSERT_NO_FATAL_FAILURE(StartLauncher(/*trayAfterRun=*/true, 50));
+  // With the tray setting the launcher starts in the tray: bring it back first.
+  PostMessageW(main, kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+
+  DoubleClick(group);
+  ASSERT_TRUE(WaitUntil([&] { return Started(kSpaced); }, 30000));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }, 10000)) << "not in the tray";
+  EXPECT_EQ(launcher.WaitForExit(300), -1) << "the launcher closed";
+
+  for (const std::wstring& name : {kUpper, kLower}) DeleteFileW((name + L".txt").c_str());
+  DoubleClick(group);
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    for (HWND hwnd : WindowsOf(launcher.processId(), L"#32770")) {
+      if (IsWindowVisible(hwnd)) box = hwnd;
+    }
+    return box != nullptr;
+  })) << "no question before the second run";
+  EXPECT_EQ(TextOf(box), L"確認");
+  PostMessageW(box, WM_COMMAND, IDCANCEL, 0);  // Escape: いいえ
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+  // No answers "no": nothing starts. The double click that follows proves the
+  // launcher is idle again.
+  DoubleClick(images[1]);
+  ASSERT_TRUE(WaitUntil([&] { return Started(kLower); }, 20000));
+  EXPECT_FALSE(Started(kUpper));
+}
+
+TEST(LaunchWithoutList, AnEmptyListIsReportedByARun) {
+  TempFolder folder;
+  Launcher launcher(folder.path());
+  // The default list named by the configuration does not exist.
+  WriteFileBytes(
+      folder.File(L"Config.qvc"),
+      "FALSE\r\nFALSE\r\nTRUE\r\nTRUE\r\n" + Ansi(folder.File(L"none.qvl")) + "\r\n5000\r\n35\r\n");
+  ASSERT_TRUE(launcher.Start());
+  HWND main = launcher.WaitForMainWindow();
+  ASSERT_NE(main, nullptr);
+  HWND panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
+  PostMessageW(FindWindowExW(panel, nullptr, L"QuorvaneGroupBox", nullptr), WM_LBUTTONDBLCLK,
+               MK_LBUTTON, 0);
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    for (HWND hwnd : WindowsOf(launcher.processId(), L"#32770")) {
+      if (IsWindowVisible(hwnd)) box = hwnd;
+    }
+    return box != nullptr;
+  }));
+  std::wstring text;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (ClassOf(child) == L"Static" && !TextOf(child).empty()) text = TextOf(child);
+  }
+  EXPECT_EQ(text.rfind(L"ソフトウェアが登録されていません.\r\n", 0), 0u)
+      << "the message is not there";
+  SendMessageW(FindWindowExW(box, nullptr, L"Button", nullptr), BM_CLICK, 0, 0);
+}
+
+}  // namespace
+}  // namespace qvntest

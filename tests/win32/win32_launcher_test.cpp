@@ -1,0 +1,447 @@
+// The start step run for real inside the test program: copies of
+// start_recorder.exe are started and their records read back. Also the
+// input-method pass over this program's own windows, the return to the
+// foreground and the launch messages as the user sees them.
+#include "launch/win32_launcher.h"
+
+#include <windows.h>
+#include <imm.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "launch/launch_messages.h"
+#include "tests/win32/test_support.h"
+#include "ui/text.h"
+
+namespace qvn {
+namespace {
+
+constexpr wchar_t kRecorderClass[] = L"QvnStartRecorder";
+
+std::string Ansi(const std::wstring& text) {
+  return ui::ToAnsi(text).value();
+}
+
+// What a copy of start_recorder.exe wrote about its start.
+struct Record {
+  std::map<std::string, std::string> values;
+
+  std::string Text(const std::string& name) const {
+    const auto found = values.find(name);
+    return found == values.end() ? std::string("(none)") : found->second;
+  }
+  unsigned long Number(const std::string& name) const {
+    return std::stoul(values.count(name) ? values.at(name) : "0");
+  }
+};
+
+bool Exists(const std::wstring& path) {
+  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The record beside `program`; empty when there is none (yet).
+Record ReadRecord(const std::wstring& program) {
+  Record record;
+  const std::string bytes = qvntest::ReadFileBytes(program + L".txt");
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find("\r\n", start);
+    if (end == std::string::npos) end = bytes.size();
+    const std::string line = bytes.substr(start, end - start);
+    const std::size_t equals = line.find('=');
+    if (equals != std::string::npos)
+      record.values[line.substr(0, equals)] = line.substr(equals + 1);
+    start = end + 2;
+  }
+  return record;
+}
+
+std::string Utf8(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  std::string bytes(size, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
+                      nullptr, nullptr);
+  return bytes;
+}
+
+// Ends a started copy when the test is done with it: its window is closed as
+// a user would, and the record goes with it.
+class StartedProgram {
+ public:
+  StartedProgram(std::wstring program, DWORD processId)
+      : program_(std::move(program)),
+        processId_(processId),
+        process_(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId)) {}
+  ~StartedProgram() {
+    if (process_ != nullptr) {
+      for (HWND window : qvntest::WindowsOf(processId_, kRecorderClass)) {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+      }
+      const bool ended = qvntest::WaitUntil(
+          [&] { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; }, 10000);
+      if (!ended) {
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, 5000);
+      }
+      CloseHandle(process_);
+    }
+    DeleteFileW((program_ + L".txt").c_str());
+  }
+  StartedProgram(const StartedProgram&) = delete;
+  StartedProgram& operator=(const StartedProgram&) = delete;
+
+  bool running() const { return process_ != nullptr; }
+  // The program's visible window, waited for; nullptr on time-out.
+  HWND Window() const {
+    HWND found = nullptr;
+    qvntest::WaitUntil([&] {
+      for (HWND window : qvntest::WindowsOf(processId_, kRecorderClass)) {
+        if (IsWindowVisible(window)) found = window;
+      }
+      return found != nullptr;
+    });
+    return found;
+  }
+
+ private:
+  std::wstring program_;
+  DWORD processId_;
+  HANDLE process_;
+};
+
+// A temporary folder laid out as a trap for unquoted paths:
+//   My.exe                 a copy that must never start
+//   My Apps\app.exe        the program of the slot
+//   Upper Case\App.EXE     the same, with an upper-case name
+class StartProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::wstring recorder = qvntest::TestProgramFolder() + L"start_recorder.exe";
+    ASSERT_TRUE(Exists(recorder));
+    for (const wchar_t* sub : {L"My Apps\\", L"Upper Case\\"}) {
+      ASSERT_TRUE(CreateDirectoryW((folder.path() + sub).c_str(), nullptr));
+    }
+    ASSERT_TRUE(CopyFileW(recorder.c_str(), decoy.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(recorder.c_str(), app.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(recorder.c_str(), upperApp.c_str(), FALSE));
+  }
+
+  void TearDown() override {
+    // A decoy that did start is ended, so that its folder can go.
+    if (Exists(decoy + L".txt")) {
+      const StartedProgram started(decoy,
+                                   static_cast<DWORD>(ReadRecord(decoy).Number("processId")));
+    }
+    for (const std::wstring& file : {app, upperApp}) {
+      DeleteFileW((file + L".txt").c_str());
+      DeleteFileW(file.c_str());
+    }
+    for (const wchar_t* sub : {L"My Apps", L"Upper Case"}) {
+      RemoveDirectoryW((folder.path() + sub).c_str());
+    }
+  }
+
+  // Starts `program` through slot No.1 with the size code `sizeCode`; the
+  // started copy, or nullptr when nothing was started.
+  std::unique_ptr<StartedProgram> StartSlot(const std::wstring& program, std::int32_t sizeCode,
+                                            bool imeOn = false) {
+    Model model;
+    SetUnsetSlots(model);
+    model.SlotList[0] = Ansi(program);
+    model.SlotList[8] = std::to_string(sizeCode);
+    model.SlotSizeCodes[0] = sizeCode;
+    model.ImeOnPerProgram = imeOn;
+    if (!StartSlotProgram(model, 0)) return nullptr;
+    const Record record = ReadRecord(program);
+    return std::make_unique<StartedProgram>(program,
+                                            static_cast<DWORD>(record.Number("processId")));
+  }
+
+  qvntest::TempFolder folder;
+  const std::wstring decoy = folder.File(L"My.exe");
+  const std::wstring app = folder.File(L"My Apps\\app.exe");
+  const std::wstring upperApp = folder.File(L"Upper Case\\App.EXE");
+};
+
+// --- What the started program receives -----------------------------------------
+
+TEST_F(StartProgramTest, TheSlotsWindowSizeReachesTheProgram) {
+  const struct {
+    std::int32_t sizeCode;
+    unsigned long showWindow;
+    bool zoomed;
+    bool iconic;
+  } cases[] = {
+      {0, 1, false, false}, {1, 3, true, false}, {2, 6, false, true}, {7, 1, false, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE("size code " + std::to_string(c.sizeCode));
+    const auto started = StartSlot(app, c.sizeCode);
+    ASSERT_TRUE(started);
+    const Record record = ReadRecord(app);
+    EXPECT_EQ(record.Number("showWindow"), c.showWindow);
+    EXPECT_NE(record.Number("flags") & STARTF_USESHOWWINDOW, 0u);
+    EXPECT_EQ(record.Text("zoomed"), c.zoomed ? "1" : "0");
+    EXPECT_EQ(record.Text("iconic"), c.iconic ? "1" : "0");
+  }
+}
+
+TEST_F(StartProgramTest, TheLaunchersOwnStartFlagsPassOnWithTheShowWindowFlagAdded) {
+  STARTUPINFOA own{};
+  own.cb = sizeof own;
+  GetStartupInfoA(&own);
+  const auto started = StartSlot(app, kSizeNormal);
+  ASSERT_TRUE(started);
+  EXPECT_EQ(ReadRecord(app).Number("flags"), own.dwFlags | STARTF_USESHOWWINDOW);
+}
+
+TEST_F(StartProgramTest, ThePathIsTheWholeCommandLineInQuotesSoNoBlankEndsIt) {
+  for (const std::wstring& program : {app, upperApp}) {
+    const auto started = StartSlot(program, kSizeNormal);
+    ASSERT_TRUE(started);
+    EXPECT_EQ(ReadRecord(program).Text("commandLine"), "\"" + Utf8(program) + "\"");
+  }
+  EXPECT_FALSE(Exists(decoy + L".txt")) << "My.exe was started";
+}
+
+TEST_F(StartProgramTest, TheProgramStartsInTheLaunchersCurrentDirectory) {
+  wchar_t before[MAX_PATH] = {};
+  GetCurrentDirectoryW(MAX_PATH, before);
+  // The temporary folder, not the program's own folder "My Apps".
+  ASSERT_TRUE(SetCurrentDirectoryW(folder.path().c_str()));
+  const auto started = StartSlot(app, kSizeNormal);
+  SetCurrentDirectoryW(before);
+  ASSERT_TRUE(started);
+  std::wstring expected = folder.path();
+  expected.pop_back();  // the current directory has no trailing backslash
+  EXPECT_EQ(ReadRecord(app).Text("currentDirectory"), Utf8(expected));
+}
+
+// --- How long the start step takes --------------------------------------------
+
+TEST_F(StartProgramTest, ReturnsOnlyOnceTheProgramIsReadyForInput) {
+  // The copy is busy for a while before its first wait for input; its record
+  // appears just before that wait.
+  SetEnvironmentVariableW(L"QVN_RECORDER_BUSY_MS", L"1500");
+  const auto started = StartSlot(app, kSizeNormal);
+  const DWORD returned = GetTickCount();
+  SetEnvironmentVariableW(L"QVN_RECORDER_BUSY_MS", nullptr);
+  ASSERT_TRUE(started);
+  const Record record = ReadRecord(app);
+  ASSERT_EQ(record.Text("readyTick") == "(none)", false) << "no record when the start returned";
+  EXPECT_GE(record.Number("readyTick") - record.Number("startTick"), 1500u);
+  EXPECT_LE(static_cast<LONG>(record.Number("readyTick") - returned), 0);
+}
+
+TEST_F(StartProgramTest, AProgramThatIsNotThereFailsWithoutWaiting) {
+  const DWORD start = GetTickCount();
+  EXPECT_FALSE(StartProgram(Ansi(folder.File(L"My Apps\\missing.exe")), 1, true));
+  EXPECT_FALSE(StartProgram("", 1, true));
+  EXPECT_LT(GetTickCount() - start, 5000u);  // far below the wait for input readiness
+  EXPECT_FALSE(Exists(decoy + L".txt"));
+}
+
+TEST_F(StartProgramTest, TheInputMethodPassRunsWithoutHarmToTheStartedProgram) {
+  const auto started = StartSlot(app, kSizeNormal, /*imeOn=*/true);
+  ASSERT_TRUE(started);
+  HWND window = started->Window();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(qvntest::TextOf(window), L"app.exe");
+}
+
+// --- The input-method pass over this program's own windows ----------------------
+
+// A visible, unowned top-level window of this thread with its input method
+// closed.
+class OwnWindow {
+ public:
+  explicit OwnWindow(HWND owner = nullptr)
+      : hwnd_(CreateWindowExW(0, L"STATIC", L"own", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 200,
+                              100, owner, nullptr, nullptr, nullptr)) {}
+  ~OwnWindow() { DestroyWindow(hwnd_); }
+  OwnWindow(const OwnWindow&) = delete;
+  OwnWindow& operator=(const OwnWindow&) = delete;
+  HWND hwnd() const { return hwnd_; }
+
+  // Nothing when the window has no input context.
+  std::optional<bool> ImeOpen() const {
+    HIMC context = ImmGetContext(hwnd_);
+    if (context == nullptr) return std::nullopt;
+    const bool open = ImmGetOpenStatus(context) != FALSE;
+    ImmReleaseContext(hwnd_, context);
+    return open;
+  }
+  void CloseIme() const {
+    HIMC context = ImmGetContext(hwnd_);
+    if (context == nullptr) return;
+    ImmSetOpenStatus(context, FALSE);
+    ImmReleaseContext(hwnd_, context);
+  }
+
+ private:
+  HWND hwnd_;
+};
+
+TEST(ImeActivationPassTest, LeavesTheWindowsOfOtherProcessesAlone) {
+  OwnWindow window;
+  window.CloseIme();
+  if (!window.ImeOpen().has_value()) GTEST_SKIP() << "no input context on this system";
+  RunImeActivationPass(GetCurrentProcessId() + 4);
+  EXPECT_EQ(window.ImeOpen(), false);
+}
+
+TEST(ImeActivationPassTest, OpensAVisibleUnownedWindowOfTheGivenProcess) {
+  OwnWindow window;
+  window.CloseIme();
+  if (!window.ImeOpen().has_value()) GTEST_SKIP() << "no input context on this system";
+  RunImeActivationPass(GetCurrentProcessId());
+  EXPECT_EQ(window.ImeOpen(), true);
+}
+
+TEST(ImeActivationPassTest, LeavesOwnedAndHiddenWindowsAlone) {
+  // The windows of one thread share its input context, so none of them may be
+  // a visible, unowned window: opening that one would open them all.
+  OwnWindow owner;
+  ShowWindow(owner.hwnd(), SW_HIDE);
+  OwnWindow owned(owner.hwnd());
+  OwnWindow hidden;
+  ShowWindow(hidden.hwnd(), SW_HIDE);
+  owned.CloseIme();
+  hidden.CloseIme();
+  if (!owned.ImeOpen().has_value()) GTEST_SKIP() << "no input context on this system";
+  RunImeActivationPass(GetCurrentProcessId());
+  EXPECT_EQ(owned.ImeOpen(), false);
+  EXPECT_EQ(hidden.ImeOpen(), false);
+}
+
+// --- The launcher back in front ----------------------------------------------------
+
+TEST_F(StartProgramTest, BringLauncherToFrontTakesTheForegroundBackFromTheStartedProgram) {
+  OwnWindow launcher;
+  SetForegroundWindow(launcher.hwnd());
+  const auto started = StartSlot(app, kSizeNormal);
+  ASSERT_TRUE(started);
+  ASSERT_NE(started->Window(), nullptr);
+  BringLauncherToFront(launcher.hwnd());
+  EXPECT_TRUE(qvntest::WaitUntil([&] { return GetForegroundWindow() == launcher.hwnd(); }, 5000));
+}
+
+TEST(BringLauncherToFrontTest, AnOwnedLauncherWindowBringsItsOwner) {
+  OwnWindow owner;
+  OwnWindow other;
+  OwnWindow launcher(owner.hwnd());
+  SetForegroundWindow(other.hwnd());
+  BringLauncherToFront(launcher.hwnd());
+  EXPECT_TRUE(qvntest::WaitUntil([&] { return GetForegroundWindow() == owner.hwnd(); }, 5000));
+}
+
+// --- The launch messages as the user sees them -----------------------------------
+
+struct SeenBox {
+  bool found = false;
+  std::wstring caption;
+  std::wstring text;
+  bool hasIcon = false;
+};
+
+BOOL CALLBACK RememberVisibleDialog(HWND window, LPARAM found) {
+  if (qvntest::ClassOf(window) == L"#32770" && IsWindowVisible(window)) {
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Runs `show` on this thread while a helper thread reads the box it opens and
+// then answers it with `answer`.
+SeenBox WatchBox(const std::function<void()>& show, const std::function<void(HWND)>& answer) {
+  SeenBox seen;
+  const DWORD thread = GetCurrentThreadId();
+  std::thread helper([&] {
+    HWND box = nullptr;
+    for (DWORD start = GetTickCount(); box == nullptr && GetTickCount() - start < 5000;) {
+      EnumThreadWindows(thread, RememberVisibleDialog, reinterpret_cast<LPARAM>(&box));
+      if (box == nullptr) Sleep(10);
+    }
+    if (box == nullptr) return;
+    seen.found = true;
+    seen.caption = qvntest::TextOf(box);
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (qvntest::ClassOf(child) != L"Static") continue;
+      if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        seen.hasIcon = true;
+      } else {
+        seen.text = qvntest::TextOf(child);
+      }
+    }
+    answer(box);
+  });
+  show();
+  helper.join();
+  return seen;
+}
+
+void PressKeyIn(HWND box, WPARAM key) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info);
+  HWND target = info.hwndFocus ? info.hwndFocus : box;
+  PostMessageW(target, WM_KEYDOWN, key, 1);
+  PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+}
+
+TEST(LaunchMessagesTest, TheTwoMessagesShowTheirLinesInThePlainBox) {
+  const std::pair<LaunchMessage, std::wstring> messages[] = {
+      {LaunchMessage::kNoEntries,
+       L"ソフトウェアが登録されていません.\r\n"
+       L"・ポップアップメニューから 設定(A) を選択し,\r\n"
+       L"  起動したいソフトウェアを登録してください."},
+      {LaunchMessage::kResourceStop,
+       L"リソース残量が設定値より少なくなりました.\r\n"
+       L"連続起動を途中で中止しました.\r\n"
+       L"[対策1] * 常駐ソフトの数を少なくする\r\n"
+       L"[対策2] * 連続起動制限の設定を見直す,など\r\n"
+       L"\r\n"
+       L"なお,ソフトウェアの個別起動は可能です."},
+  };
+  for (const auto& [message, text] : messages) {
+    const SeenBox seen = WatchBox([&] { ShowLaunchMessage(nullptr, message); },
+                                  [](HWND box) { PressKeyIn(box, VK_RETURN); });
+    ASSERT_TRUE(seen.found);
+    EXPECT_EQ(seen.caption, L"Quorvane");
+    EXPECT_EQ(seen.text, text);
+    EXPECT_FALSE(seen.hasIcon);
+  }
+}
+
+TEST(LaunchMessagesTest, TheRunAgainQuestionIsAskedInTheConfirmationBox) {
+  LaunchAnswer answer = LaunchAnswer::kCancel;
+  const SeenBox seen = WatchBox([&] { answer = ConfirmLaunch(nullptr, LaunchMessage::kRunAgain); },
+                                [](HWND box) { PressKeyIn(box, VK_RETURN); });
+  ASSERT_TRUE(seen.found);
+  EXPECT_EQ(seen.caption, L"確認");
+  EXPECT_EQ(seen.text,
+            L"連続起動を既に1回以上実行しました.\r\n"
+            L"ソフトウェアの二重起動にご注意ください！\r\n"
+            L"実行しますか?");
+  EXPECT_TRUE(seen.hasIcon);
+  EXPECT_EQ(answer, LaunchAnswer::kYes);
+}
+
+TEST(LaunchMessagesTest, EscapeAnswersNoAndTheCloseBoxCancels) {
+  LaunchAnswer answer = LaunchAnswer::kYes;
+  WatchBox([&] { answer = ConfirmLaunch(nullptr, LaunchMessage::kRunAgain); },
+           [](HWND box) { PressKeyIn(box, VK_ESCAPE); });
+  EXPECT_EQ(answer, LaunchAnswer::kNo);
+  WatchBox([&] { answer = ConfirmLaunch(nullptr, LaunchMessage::kRunAgain); },
+           [](HWND box) { PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0); });
+  EXPECT_EQ(answer, LaunchAnswer::kCancel);
+}
+
+}  // namespace
+}  // namespace qvn
