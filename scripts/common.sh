@@ -94,7 +94,7 @@ qvn_drop_lock() {
 # ----------------------------------------------------------- dependencies ---
 
 QVN_PACKAGES=(
-    cmake g++ make googletest libgtest-dev clang
+    cmake g++ make googletest libgtest-dev clang libclang-rt-14-dev
     g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
     mingw-w64-i686-dev binutils-mingw-w64-i686
     wine wine32:i386

@@ -65,6 +65,18 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1${UBSAN_OPTIONS:+:$UBSAN
 run_ctest native
 run_ctest asan
 
+# The parsers under the fuzzer for a short, bounded time (scripts/fuzz.sh 600
+# is the longer run). It counts as one test.
+echo
+echo "=== fuzz (${QVN_FUZZ_SECONDS:-20} s per target) ==="
+if bash "$QVN_ROOT/scripts/fuzz.sh" "${QVN_FUZZ_SECONDS:-20}"; then
+    TOTAL_PASSED=$((TOTAL_PASSED + 1))
+else
+    echo "fuzzing FAILED"
+    TOTAL_FAILED=$((TOTAL_FAILED + 1))
+    STATUS=1
+fi
+
 # The Windows tests run through scripts/wine-exec.sh (CMake's emulator) and
 # share one display and one wineserver.
 t0=$SECONDS
