@@ -25,9 +25,8 @@ qvn_lock fuzz
 command -v clang++ >/dev/null || qvn_install_deps
 
 t0=$SECONDS
-# qvn_build_tree reads its arguments from one line.
-qvn_build_tree fuzz "-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DQVN_FUZZ=ON" \
-    "${TARGETS[@]}" ||
+qvn_build_tree fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+    -DCMAKE_CXX_COMPILER=clang++ -DQVN_FUZZ=ON -- "${TARGETS[@]}" ||
     qvn_die "the fuzz targets did not build (logs in build/logs/)"
 qvn_say "build/fuzz: built ($((SECONDS - t0)) s)"
 
