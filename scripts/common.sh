@@ -210,8 +210,9 @@ qvn_wine_env() {
 #  - a crash ends the program at once, with the exception code as its exit
 #    status and no dialog. With winedbg attached (Wine's default) the status
 #    of a crashed program is sometimes 0, which would pass a crashed test;
-#  - Wine draws the window frames itself, as the private Xvfb has no window
-#    manager to do it.
+#  - the programs run on a Wine desktop of 1280 x 1024, so that Wine itself
+#    draws the window frames, moves the pointer and keeps the tray, as Windows
+#    does, rather than leaning on an X window manager that Xvfb lacks.
 qvn_write_prefix_reg() {
     local out="$1"
     {
@@ -238,8 +239,11 @@ Windows Registry Editor Version 5.00
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
 "Debugger"=""
 
-[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
-"Decorated"="N"
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="1280x1024"
 
 EOF
     } | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE >"$out"
@@ -248,7 +252,7 @@ EOF
 qvn_wine_prefix() {
     qvn_wine_env
     # Bump the number when the set-up below changes: older prefixes are redone.
-    local marker="$WINEPREFIX/.qvn-ready-2"
+    local marker="$WINEPREFIX/.qvn-ready-3"
     [[ -f "$marker" ]] && return 0
 
     local fd

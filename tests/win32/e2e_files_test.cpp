@@ -12,21 +12,6 @@ const std::wstring kDefaultHint =
     L"ここにカーソル位置に対応するヒントが表示されます.\r\n"
     L"★データファイル名には,表示される候補名を使用してください.";
 
-std::string Ansi(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string ansi(size, '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, ansi.data(), size, nullptr, nullptr);
-  ansi.pop_back();
-  return ansi;
-}
-
-void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-}
-
 std::string Lines(std::initializer_list<std::string> lines) {
   std::string text;
   for (const auto& line : lines) text += line + "\r\n";
@@ -46,14 +31,7 @@ struct ErrorBox {
 
 ErrorBox WaitForErrorBox(DWORD processId) {
   ErrorBox box;
-  WaitUntil(
-      [&] {
-        for (HWND hwnd : WindowsOf(processId, L"#32770")) {
-          if (IsWindowVisible(hwnd)) box.hwnd = hwnd;
-        }
-        return box.hwnd != nullptr;
-      },
-      10000);
+  box.hwnd = WaitForVisibleWindow(processId, L"#32770");
   for (HWND child = GetWindow(box.hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     const bool isIcon = (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
     if (ClassOf(child) == L"Static" && !isIcon) box.text = TextOf(child);
@@ -90,12 +68,7 @@ HWND HintLineOf(HWND main) {
 // Chooses オプション(&O) > デフォルトファイルに設定(&D) from the pop-up menu.
 void ChooseSetToDefault(DWORD processId, HWND main) {
   RightClickAt(CentreOf(HintLineOf(main)));
-  ASSERT_TRUE(WaitUntil([&] {
-    for (HWND hwnd : WindowsOf(processId, L"#32768")) {
-      if (IsWindowVisible(hwnd)) return true;
-    }
-    return false;
-  }));
+  ASSERT_NE(WaitForVisibleWindow(processId, L"#32768"), nullptr);
   PressKey('O');
   PressKey('D');
 }

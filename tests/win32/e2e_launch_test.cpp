@@ -11,21 +11,6 @@ namespace {
 
 constexpr UINT kTrayCallbackMessage = WM_USER + 100;
 
-std::string Ansi(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string ansi(size, '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, ansi.data(), size, nullptr, nullptr);
-  ansi.pop_back();
-  return ansi;
-}
-
-void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  CloseHandle(file);
-}
-
 // What a started copy of start_recorder wrote down; empty when it did not start.
 std::map<std::string, std::string> RecordOf(const std::wstring& program) {
   std::map<std::string, std::string> record;
@@ -188,13 +173,8 @@ TEST_F(LaunchFolder, ARunCanEndInTheTrayAndASecondRunAsksFirst) {
 
   for (const std::wstring& name : {kUpper, kLower}) DeleteFileW((name + L".txt").c_str());
   DoubleClick(group);
-  HWND box = nullptr;
-  ASSERT_TRUE(WaitUntil([&] {
-    for (HWND hwnd : WindowsOf(launcher.processId(), L"#32770")) {
-      if (IsWindowVisible(hwnd)) box = hwnd;
-    }
-    return box != nullptr;
-  })) << "no question before the second run";
+  HWND box = WaitForVisibleWindow(launcher.processId(), L"#32770");
+  ASSERT_NE(box, nullptr) << "no question before the second run";
   EXPECT_EQ(TextOf(box), L"確認");
   PostMessageW(box, WM_COMMAND, IDCANCEL, 0);  // Escape: いいえ
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
@@ -218,13 +198,8 @@ TEST(LaunchWithoutList, AnEmptyListIsReportedByARun) {
   HWND panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
   PostMessageW(FindWindowExW(panel, nullptr, L"QuorvaneGroupBox", nullptr), WM_LBUTTONDBLCLK,
                MK_LBUTTON, 0);
-  HWND box = nullptr;
-  ASSERT_TRUE(WaitUntil([&] {
-    for (HWND hwnd : WindowsOf(launcher.processId(), L"#32770")) {
-      if (IsWindowVisible(hwnd)) box = hwnd;
-    }
-    return box != nullptr;
-  }));
+  HWND box = WaitForVisibleWindow(launcher.processId(), L"#32770");
+  ASSERT_NE(box, nullptr);
   std::wstring text;
   for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     if (ClassOf(child) == L"Static" && !TextOf(child).empty()) text = TextOf(child);

@@ -68,16 +68,7 @@ class RunningLauncher : public ::testing::Test {
     RECT groupRect;
     GetWindowRect(group, &groupRect);
     RightClickAt({groupRect.right - 30, groupRect.bottom + 15});
-    HWND menu = nullptr;
-    WaitUntil(
-        [&] {
-          for (HWND hwnd : WindowsOf(launcher.processId(), L"#32768")) {
-            if (IsWindowVisible(hwnd)) menu = hwnd;
-          }
-          return menu != nullptr;
-        },
-        5000);
-    return menu;
+    return WaitForVisibleWindow(launcher.processId(), L"#32768", 5000);
   }
 
   TempFolder folder;
@@ -143,15 +134,8 @@ TEST_F(RunningLauncher, TheVersionDialogStandsBesideTheMainWindow) {
   ASSERT_NE(OpenPopupMenu(), nullptr);
   PressKey('H');  // ヘルプ(&H)
   PressKey('V');  // バージョン情報(&V)...
-  HWND about = nullptr;
-  ASSERT_TRUE(WaitUntil(
-      [&] {
-        for (HWND hwnd : WindowsOf(launcher.processId(), L"TAboutBox")) {
-          if (IsWindowVisible(hwnd)) about = hwnd;
-        }
-        return about != nullptr;
-      },
-      5000));
+  HWND about = WaitForVisibleWindow(launcher.processId(), L"TAboutBox");
+  ASSERT_NE(about, nullptr);
   EXPECT_EQ(TextOf(about), L"バージョン情報");
 
   std::vector<std::wstring> labels;

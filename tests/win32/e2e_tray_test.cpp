@@ -39,12 +39,7 @@ class LauncherInTray : public ::testing::Test {
       GetWindowRect(main, &rect);
       RightClickAt({rect.right - 30, rect.bottom - 10});
     }
-    ASSERT_TRUE(WaitUntil([&] {
-      for (HWND hwnd : WindowsOf(launcher.processId(), L"#32768")) {
-        if (IsWindowVisible(hwnd)) return true;
-      }
-      return false;
-    })) << "no menu";
+    ASSERT_NE(WaitForVisibleWindow(launcher.processId(), L"#32768"), nullptr) << "no menu";
     for (WORD key : keys) PressKey(key);
   }
 
@@ -114,13 +109,8 @@ class StartupShortcut : public LauncherInTray {
 
   // Waits for the launcher's message box, checks its place and text, and closes it.
   void ExpectMessageAt347x33(const std::wstring& text) {
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-      for (HWND hwnd : WindowsOf(launcher.processId(), L"#32770")) {
-        if (IsWindowVisible(hwnd)) box = hwnd;
-      }
-      return box != nullptr;
-    })) << "no message box";
+    HWND box = WaitForVisibleWindow(launcher.processId(), L"#32770");
+    ASSERT_NE(box, nullptr) << "no message box";
     RECT rect;
     GetWindowRect(box, &rect);
     EXPECT_EQ(rect.left, 347);

@@ -6,8 +6,8 @@
 
 #include "ui/message_box.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>

@@ -75,6 +75,21 @@ std::string ReadFileBytes(const std::wstring& path) {
   return bytes;
 }
 
+void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+std::string Ansi(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string ansi(size, '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, ansi.data(), size, nullptr, nullptr);
+  ansi.pop_back();
+  return ansi;
+}
+
 Launcher::Launcher(const std::wstring& folder)
     : exePath_(folder + L"Quorvane.exe"), folder_(folder) {
   CopyFileW(BuiltProgramPath().c_str(), exePath_.c_str(), FALSE);
@@ -150,6 +165,19 @@ std::vector<HWND> WindowsOf(DWORD processId, const std::wstring& className) {
   WindowSearch search{processId, &className, {}};
   EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND WaitForVisibleWindow(DWORD processId, const std::wstring& className, DWORD timeoutMs) {
+  HWND found = nullptr;
+  WaitUntil(
+      [&] {
+        for (HWND hwnd : WindowsOf(processId, className)) {
+          if (IsWindowVisible(hwnd)) found = hwnd;
+        }
+        return found != nullptr;
+      },
+      timeoutMs);
+  return found;
 }
 
 std::wstring ClassOf(HWND hwnd) {

@@ -38,6 +38,10 @@ class TempFolder {
 
 // The bytes of a file; empty when it cannot be read.
 std::string ReadFileBytes(const std::wstring& path);
+// Makes `bytes` the whole content of a file.
+void WriteFileBytes(const std::wstring& path, const std::string& bytes);
+// A text in the ANSI code page, as the launcher's files hold it.
+std::string Ansi(const std::wstring& text);
 
 // A copy of the real program placed in a folder and started there.
 class Launcher {
@@ -66,6 +70,9 @@ class Launcher {
 // The top-level windows of a class that belong to a process.
 std::vector<HWND> WindowsOf(DWORD processId, const std::wstring& className);
 std::wstring ClassOf(HWND hwnd);
+// A visible top-level window of that class and process, waited for; nullptr
+// on time-out. "#32770" finds message boxes, "#32768" menus.
+HWND WaitForVisibleWindow(DWORD processId, const std::wstring& className, DWORD timeoutMs = 10000);
 std::wstring TextOf(HWND hwnd);
 
 // Moves the mouse pointer to a screen position, as a user's hand would.
