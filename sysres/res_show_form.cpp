@@ -63,31 +63,6 @@ LRESULT ResShowPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
   return ui::Panel::HandleMessage(message, wParam, lParam);
 }
 
-// --- ResShowLabel --------------------------------------------------------------
-
-void ResShowLabel::SetColors(COLORREF text, COLORREF background) {
-  text_ = text;
-  background_ = background;
-  SetColor(background);
-}
-
-LRESULT ResShowLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_PAINT) return ui::Label::HandleMessage(message, wParam, lParam);
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(hwnd(), &paint);
-  RECT rect;
-  GetClientRect(hwnd(), &rect);
-  FillBackground(dc, rect, background_);
-  const std::wstring text = Text();
-  HGDIOBJ oldFont = SelectObject(dc, font());
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, text_ != CLR_INVALID ? text_ : GetSysColor(COLOR_BTNTEXT));
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_NOPREFIX | DT_LEFT);
-  SelectObject(dc, oldFont);
-  EndPaint(hwnd(), &paint);
-  return 0;
-}
-
 // --- TfrmResShow ---------------------------------------------------------------
 
 TfrmResShow::TfrmResShow(ui::Form& mainForm) : mainForm_(mainForm) {}
@@ -118,16 +93,20 @@ bool TfrmResShow::CreateWindowAndControls() {
   GetObjectW(Font(15, true), sizeof face, &face);
   face.lfUnderline = TRUE;
   underlinedFont_.reset(CreateFontIndirectW(&face));
-  for (ResShowLabel* label : {&Label3, &lblSysRes}) {
+  for (ui::Label* label : {&Label3, &lblSysRes}) {
     SendMessageW(label->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(underlinedFont_.get()), FALSE);
   }
 
-  Label4.SetColors(CLR_INVALID, kSkyBlue);
-  for (ResShowLabel* label : {&Label1, &lblUserRes, &Label2, &lblGDIRes}) {
-    label->SetColors(kBlack, kSkyBlue);
+  Label4.SetColor(kSkyBlue);
+  for (ui::Label* label : {&Label1, &lblUserRes, &Label2, &lblGDIRes}) {
+    label->SetTextColor(kBlack);
+    label->SetColor(kSkyBlue);
   }
-  for (ResShowLabel* label : {&Label3, &lblSysRes}) label->SetColors(kBlue, kSkyBlue);
-  for (ResShowLabel* label :
+  for (ui::Label* label : {&Label3, &lblSysRes}) {
+    label->SetTextColor(kBlue);
+    label->SetColor(kSkyBlue);
+  }
+  for (ui::Label* label :
        {&Label4, &Label1, &lblUserRes, &Label2, &lblGDIRes, &Label3, &lblSysRes}) {
     label->SetAutoSize(true);
   }

@@ -24,19 +24,6 @@ class ResShowPanel : public ui::Panel {
   bool pressed_ = false;
 };
 
-// A label that paints its text in a colour of its own on the panel's colour.
-class ResShowLabel : public ui::Label {
- public:
-  void SetColors(COLORREF text, COLORREF background);
-
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
- private:
-  COLORREF text_ = CLR_INVALID;  // CLR_INVALID: the system's button text
-  COLORREF background_ = CLR_INVALID;
-};
-
 class TfrmResShow : public ui::Form {
  public:
   explicit TfrmResShow(ui::Form& mainForm);
@@ -50,10 +37,10 @@ class TfrmResShow : public ui::Form {
 
   // --- Controls ---
   ResShowPanel Panel1;
-  ResShowLabel Label4;
-  ResShowLabel Label1, lblUserRes;
-  ResShowLabel Label2, lblGDIRes;
-  ResShowLabel Label3, lblSysRes;
+  ui::Label Label4;
+  ui::Label Label1, lblUserRes;
+  ui::Label Label2, lblGDIRes;
+  ui::Label Label3, lblSysRes;
 
  private:
   struct FontDeleter {

@@ -88,6 +88,11 @@ void Label::SetColor(COLORREF color) {
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
+void Label::SetTextColor(COLORREF color) {
+  textColor_ = color;
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
 void Label::SetAutoSize(bool autoSize) {
   autoSize_ = autoSize;
   FitToText();
@@ -120,7 +125,7 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       const std::wstring text = Text();
       HGDIOBJ oldFont = SelectObject(dc, font_);
       SetBkMode(dc, TRANSPARENT);
-      SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+      ::SetTextColor(dc, textColor_ != CLR_INVALID ? textColor_ : GetSysColor(COLOR_BTNTEXT));
       DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_NOPREFIX | DT_LEFT);
       SelectObject(dc, oldFont);
       EndPaint(hwnd(), &paint);

@@ -52,6 +52,8 @@ class Panel : public Control {
 class Label : public Control {
  public:
   void SetColor(COLORREF color);
+  // The colour of the text; CLR_INVALID: the system's button text colour.
+  void SetTextColor(COLORREF color);
   // The label grows and shrinks with its text, left and top staying put.
   void SetAutoSize(bool autoSize);
 
@@ -62,6 +64,7 @@ class Label : public Control {
  private:
   void FitToText();
   COLORREF color_ = CLR_INVALID;  // CLR_INVALID: the button face
+  COLORREF textColor_ = CLR_INVALID;
   bool autoSize_ = false;
 };
 
