@@ -185,6 +185,17 @@ TEST_F(LaunchFolder, ARunCanEndInTheTrayAndASecondRunAsksFirst) {
   EXPECT_FALSE(Started(kUpper));
 }
 
+TEST_F(LaunchFolder, DuringAPauseTheLauncherStillAnswersTheSystem) {
+  ASSERT_NO_FATAL_FAILURE(StartLauncher(/*trayAfterRun=*/false, 4000));
+  DoubleClick(group);
+  ASSERT_TRUE(WaitUntil([&] { return Started(kUpper); }, 20000));
+  // The run now pauses for four seconds. A window that does not answer would
+  // make this time out (and the system would call the launcher hung).
+  DWORD_PTR answer = 0;
+  EXPECT_NE(SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer), 0);
+  EXPECT_FALSE(Started(kLower)) << "the pause was not kept";
+}
+
 TEST(LaunchWithoutList, AnEmptyListIsReportedByARun) {
   TempFolder folder;
   Launcher launcher(folder.path());
