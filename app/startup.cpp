@@ -14,17 +14,14 @@ void ComputePaths(Model& model, const std::string& executablePath, LeadByteRule 
 namespace {
 
 // Reads the configuration into the settings. When the file fails to read,
-// the settings it could not give keep the values of a new file: reading
+// the settings it could not give take the values of a new file: reading it
 // again over those values applies the same lines up to the same failure.
 void ReadSettings(Model& model, StartupHost& host) {
-  Model attempt = model;
-  if (const auto error = ReadConfigFile(attempt, host.Files())) {
+  if (const auto error = ReadConfigFile(model, host.Files())) {
     SetNewConfigSettings(model);
     (void)ReadConfigFile(model, host.Files());
     host.ShowError(*error);
-    return;
   }
-  model = std::move(attempt);
 }
 
 // Fills SlotList as the settings ask: the default list, eight unset slots,
