@@ -32,37 +32,12 @@ struct ErrorBox {
 ErrorBox WaitForErrorBox(DWORD processId) {
   ErrorBox box;
   box.hwnd = WaitForVisibleWindow(processId, L"#32770");
-  for (HWND child = GetWindow(box.hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    const bool isIcon = (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
-    if (ClassOf(child) == L"Static" && !isIcon) box.text = TextOf(child);
-  }
+  box.text = MessageOf(box.hwnd);
   return box;
-}
-
-void PressOk(const ErrorBox& box) {
-  HWND ok = FindWindowExW(box.hwnd, nullptr, L"Button", nullptr);
-  SendMessageW(ok, BM_CLICK, 0, 0);
-}
-
-// The eight slot images of a main window, in slot order.
-std::vector<HWND> SlotImages(HWND main) {
-  HWND panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
-  HWND group = FindWindowExW(panel, nullptr, L"QuorvaneGroupBox", nullptr);
-  std::vector<HWND> images;
-  for (HWND image = FindWindowExW(group, nullptr, L"QuorvaneImage", nullptr); image;
-       image = FindWindowExW(group, image, L"QuorvaneImage", nullptr)) {
-    images.push_back(image);
-  }
-  return images;
 }
 
 bool ShowsIcon(HWND image) {
   return SendMessageW(image, STM_GETICON, 0, 0) != 0;
-}
-
-HWND HintLineOf(HWND main) {
-  HWND panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
-  return FindWindowExW(panel, nullptr, L"QuorvaneLabel", nullptr);
 }
 
 // Chooses オプション(&O) > デフォルトファイルに設定(&D) from the pop-up menu.
@@ -86,7 +61,7 @@ TEST(LauncherFiles, AFirstStartWritesBothFilesByteForByte) {
   EXPECT_EQ(ReadFileBytes(folder.File(L"Start.qvl")),
             Lines({"NULL", "NULL", "NULL", "NULL", "NULL", "NULL", "NULL", "NULL",  //
                    "0", "0", "0", "0", "0", "0", "0", "0"}));
-  for (HWND image : SlotImages(main)) EXPECT_FALSE(ShowsIcon(image));
+  for (HWND image : SlotImagesOf(main)) EXPECT_FALSE(ShowsIcon(image));
 }
 
 TEST(LauncherFiles, TheDefaultListIsLoadedWithTheIconsOfItsPrograms) {
@@ -98,7 +73,7 @@ TEST(LauncherFiles, TheDefaultListIsLoadedWithTheIconsOfItsPrograms) {
   ASSERT_TRUE(launcher.Start());
   HWND main = launcher.WaitForMainWindow();
   ASSERT_NE(main, nullptr);
-  const auto images = SlotImages(main);
+  const auto images = SlotImagesOf(main);
   ASSERT_EQ(images.size(), 8u);
   EXPECT_TRUE(ShowsIcon(images[0]));
   EXPECT_FALSE(ShowsIcon(images[1]));
@@ -123,7 +98,7 @@ TEST(LauncherFiles, OfAFourteenLineConfigurationTheSecondGroupDecides) {
   ASSERT_TRUE(launcher.Start());
   HWND main = launcher.WaitForMainWindow();
   ASSERT_NE(main, nullptr);
-  EXPECT_TRUE(ShowsIcon(SlotImages(main)[0])) << "the list of the second group was not loaded";
+  EXPECT_TRUE(ShowsIcon(SlotImagesOf(main)[0])) << "the list of the second group was not loaded";
 }
 
 TEST(LauncherFiles, LettersForTheIntervalAreReportedThenTheWindowWorks) {
@@ -137,14 +112,14 @@ TEST(LauncherFiles, LettersForTheIntervalAreReportedThenTheWindowWorks) {
   ASSERT_NE(box.hwnd, nullptr) << "no error box";
   EXPECT_EQ(TextOf(box.hwnd), L"Quorvane");
   EXPECT_EQ(box.text, L"'abc' は整数ではありません.");
-  PressOk(box);
+  PressFirstButton(box.hwnd);
 
   HWND main = launcher.WaitForMainWindow();
   ASSERT_NE(main, nullptr);
   EXPECT_EQ(TextOf(HintLineOf(main)), kDefaultHint);
   EXPECT_EQ(ReadFileBytes(folder.File(L"Config.qvc")), config);
   // The rest of the start went on: the default list is there, unset.
-  EXPECT_EQ(SlotImages(main).size(), 8u);
+  EXPECT_EQ(SlotImagesOf(main).size(), 8u);
 }
 
 // A configuration file that cannot be written: the command reports it and the
@@ -164,7 +139,7 @@ class UnwritableConfiguration : public ::testing::Test {
     const ErrorBox box = WaitForErrorBox(launcher.processId());
     ASSERT_NE(box.hwnd, nullptr) << "no error box";
     EXPECT_EQ(box.text, L"ファイルへのアクセスが拒否されました.");
-    PressOk(box);
+    PressFirstButton(box.hwnd);
     EXPECT_EQ(ReadFileBytes(config), before);
     EXPECT_EQ(folder.Files(),
               (std::vector<std::wstring>{L"Config.qvc", L"Quorvane.exe", L"Start.qvl"}))

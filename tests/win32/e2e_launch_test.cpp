@@ -88,15 +88,10 @@ class LaunchFolder : public ::testing::Test {
     // A launcher that starts in the tray is looked at while it may still be
     // making its controls.
     WaitUntil([&] {
-      HWND panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
-      group = FindWindowExW(panel, nullptr, L"QuorvaneGroupBox", nullptr);
-      images.clear();
-      for (HWND image = FindWindowExW(group, nullptr, L"QuorvaneImage", nullptr); image;
-           image = FindWindowExW(group, image, L"QuorvaneImage", nullptr)) {
-        images.push_back(image);
-      }
+      images = SlotImagesOf(main);
       return images.size() == 8u;
     });
+    group = GroupOf(main);
     ASSERT_EQ(images.size(), 8u);
   }
 
@@ -206,18 +201,13 @@ TEST(LaunchWithoutList, AnEmptyListIsReportedByARun) {
   ASSERT_TRUE(launcher.Start());
   HWND main = launcher.WaitForMainWindow();
   ASSERT_NE(main, nullptr);
-  HWND panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
-  PostMessageW(FindWindowExW(panel, nullptr, L"QuorvaneGroupBox", nullptr), WM_LBUTTONDBLCLK,
-               MK_LBUTTON, 0);
+  PostMessageW(GroupOf(main), WM_LBUTTONDBLCLK, MK_LBUTTON, 0);
   HWND box = WaitForVisibleWindow(launcher.processId(), L"#32770");
   ASSERT_NE(box, nullptr);
-  std::wstring text;
-  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    if (ClassOf(child) == L"Static" && !TextOf(child).empty()) text = TextOf(child);
-  }
+  const std::wstring text = MessageOf(box);
   EXPECT_EQ(text.rfind(L"ソフトウェアが登録されていません.\r\n", 0), 0u)
       << "the message is not there";
-  SendMessageW(FindWindowExW(box, nullptr, L"Button", nullptr), BM_CLICK, 0, 0);
+  PressFirstButton(box);
 }
 
 }  // namespace

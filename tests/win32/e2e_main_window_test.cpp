@@ -53,8 +53,8 @@ class RunningLauncher : public ::testing::Test {
     main = launcher.WaitForMainWindow();
     ASSERT_NE(main, nullptr) << "no main window appeared";
     panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
-    hintLine = FindWindowExW(panel, nullptr, L"QuorvaneLabel", nullptr);
-    group = FindWindowExW(panel, nullptr, L"QuorvaneGroupBox", nullptr);
+    hintLine = HintLineOf(main);
+    group = GroupOf(main);
     firstImage = FindWindowExW(group, nullptr, L"QuorvaneImage", nullptr);
     ASSERT_TRUE(panel && hintLine && group && firstImage);
   }

@@ -116,12 +116,8 @@ class StartupShortcut : public LauncherInTray {
     EXPECT_EQ(rect.left, 347);
     EXPECT_EQ(rect.top, 33);
     EXPECT_EQ(TextOf(box), L"Quorvane");
-    bool found = false;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      if (ClassOf(child) == L"Static" && TextOf(child) == text) found = true;
-    }
-    EXPECT_TRUE(found) << "the message is not there";
-    SendMessageW(FindWindowExW(box, nullptr, L"Button", nullptr), BM_CLICK, 0, 0);
+    EXPECT_EQ(MessageOf(box), text);
+    PressFirstButton(box);
   }
 
   std::wstring link;

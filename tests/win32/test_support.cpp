@@ -239,4 +239,37 @@ POINT CentreOf(HWND hwnd) {
   return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
+std::wstring MessageOf(HWND box) {
+  std::wstring message;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const bool isIcon = (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+    if (ClassOf(child) == L"Static" && !isIcon) message = TextOf(child);
+  }
+  return message;
+}
+
+void PressFirstButton(HWND box) {
+  SendMessageW(FindWindowExW(box, nullptr, L"Button", nullptr), BM_CLICK, 0, 0);
+}
+
+HWND GroupOf(HWND main) {
+  HWND panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
+  return FindWindowExW(panel, nullptr, L"QuorvaneGroupBox", nullptr);
+}
+
+HWND HintLineOf(HWND main) {
+  HWND panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
+  return FindWindowExW(panel, nullptr, L"QuorvaneLabel", nullptr);
+}
+
+std::vector<HWND> SlotImagesOf(HWND main) {
+  HWND group = GroupOf(main);
+  std::vector<HWND> images;
+  for (HWND image = FindWindowExW(group, nullptr, L"QuorvaneImage", nullptr); image;
+       image = FindWindowExW(group, image, L"QuorvaneImage", nullptr)) {
+    images.push_back(image);
+  }
+  return images;
+}
+
 }  // namespace qvntest

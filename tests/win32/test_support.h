@@ -85,4 +85,15 @@ void LeftClickAt(POINT at);
 
 POINT CentreOf(HWND hwnd);
 
+// Parts of a message box: its message (the text beside the icon), and a
+// press of its first button ("OK" or "はい(&Y)").
+std::wstring MessageOf(HWND box);
+void PressFirstButton(HWND box);
+
+// Parts of the launcher's main window.
+HWND GroupOf(HWND main);
+HWND HintLineOf(HWND main);
+// The eight slot images in slot order (fewer while the window is being made).
+std::vector<HWND> SlotImagesOf(HWND main);
+
 }  // namespace qvntest
