@@ -16,24 +16,19 @@ constexpr DWORD kStartingCopyWaitMs = 10000;
 
 }  // namespace
 
-SingleCopy::~SingleCopy() {
-  if (mainWindowReady_ != nullptr) CloseHandle(mainWindowReady_);
-  if (mutex_ != nullptr) CloseHandle(mutex_);
-}
-
 bool SingleCopy::Claim() {
   // The event is manual-reset: once set, every later copy finds it set.
-  mainWindowReady_ = CreateEventW(nullptr, TRUE, FALSE, kReadyEventName);
-  mutex_ = CreateMutexW(nullptr, FALSE, kMutexName);
-  return mutex_ != nullptr && GetLastError() != ERROR_ALREADY_EXISTS;
+  mainWindowReady_.reset(CreateEventW(nullptr, TRUE, FALSE, kReadyEventName));
+  mutex_.reset(CreateMutexW(nullptr, FALSE, kMutexName));
+  return mutex_ && GetLastError() != ERROR_ALREADY_EXISTS;
 }
 
 void SingleCopy::AnnounceMainWindow() {
-  if (mainWindowReady_ != nullptr) SetEvent(mainWindowReady_);
+  if (mainWindowReady_) SetEvent(mainWindowReady_.get());
 }
 
 void SingleCopy::BringRunningCopyToFront() {
-  if (mainWindowReady_ != nullptr) WaitForSingleObject(mainWindowReady_, kStartingCopyWaitMs);
+  if (mainWindowReady_) WaitForSingleObject(mainWindowReady_.get(), kStartingCopyWaitMs);
   HWND running = FindWindowW(kMainWindowClass, kMainWindowTitle);
   if (running == nullptr) return;
   // A window that carries the taskbar entry for it, if any, is the one to restore.

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "ui/handles.h"
+
 namespace qvn {
 
 class SingleCopy {
@@ -11,7 +13,6 @@ class SingleCopy {
   SingleCopy() = default;
   SingleCopy(const SingleCopy&) = delete;
   SingleCopy& operator=(const SingleCopy&) = delete;
-  ~SingleCopy();
 
   // True when this copy is the one to run; false when another copy runs or is
   // starting at this moment.
@@ -25,8 +26,10 @@ class SingleCopy {
   void BringRunningCopyToFront();
 
  private:
-  HANDLE mutex_ = nullptr;
-  HANDLE mainWindowReady_ = nullptr;
+  // Both owned here, held for the life of the copy: the system removes a
+  // named object when its last handle is closed.
+  ui::UniqueHandle mutex_;
+  ui::UniqueHandle mainWindowReady_;
 };
 
 }  // namespace qvn

@@ -22,7 +22,9 @@ bool TrayIcon::Notify(DWORD action) {
   if (action == NIM_ADD) {
     icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     icon.uCallbackMessage = kTrayCallbackMessage;
-    icon.hIcon = icon_.get();
+    // Without an image the icon would be an invisible spot in the tray that
+    // nobody could click: the system's application icon stands in.
+    icon.hIcon = icon_ ? icon_.get() : LoadIconW(nullptr, IDI_APPLICATION);
     lstrcpynW(icon.szTip, tip_.c_str(), ARRAYSIZE(icon.szTip));
   }
   return Shell_NotifyIconW(action, &icon) != FALSE;

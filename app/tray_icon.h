@@ -53,8 +53,8 @@ class TrayIcon {
  private:
   bool Notify(DWORD action);
 
-  ui::UniqueIcon icon_;  // owned here; the shell copies it when the icon is added
-  HWND window_ = nullptr;
+  ui::UniqueIcon icon_;    // owned here; the shell copies it when the icon is added
+  HWND window_ = nullptr;  // the main window, which owns this object
   std::wstring tip_;
   bool shown_ = false;
   // Sent to every top-level window when the taskbar has been created anew

@@ -4,31 +4,10 @@
 
 #include "core/ansi_text.h"
 #include "core/path_names.h"
+#include "ui/handles.h"
 
 namespace qvn {
 namespace {
-
-// Owns a file handle from CreateFileA.
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  ~FileHandle() { Close(); }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-  // Closes the handle now; false when the system reported an error.
-  bool Close() {
-    if (!valid()) return true;
-    const bool closed = CloseHandle(handle_) != FALSE;
-    handle_ = INVALID_HANDLE_VALUE;
-    return closed;
-  }
-
- private:
-  HANDLE handle_;
-};
 
 FileError ErrorOf(DWORD systemError) {
   return FileError{FileErrorNumber(systemError)};
@@ -55,8 +34,8 @@ bool IsReadOnly(const std::string& path) {
 
 // Writes all of `bytes` to a new file; the system error code on failure.
 DWORD WriteNewFile(const std::string& path, std::string_view bytes) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  ui::UniqueFileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return GetLastError();
   while (!bytes.empty()) {
     const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1 << 20));
@@ -68,7 +47,8 @@ DWORD WriteNewFile(const std::string& path, std::string_view bytes) {
   // The bytes must be on the disk before the file takes the place of the old
   // one, or a crash could leave an empty file where a whole one was.
   if (!FlushFileBuffers(file.get())) return GetLastError();
-  if (!file.Close()) return GetLastError();
+  // Closing writes what is still buffered; a failure there is a failed write.
+  if (!CloseHandle(file.release())) return GetLastError();
   return ERROR_SUCCESS;
 }
 
@@ -107,8 +87,8 @@ bool Win32FileSystem::Exists(const std::string& path) {
 Result<std::string, FileError> Win32FileSystem::ReadAll(const std::string& path) {
   if (!IsValidPath(path)) return FileError{kBadFileName};
   // Others may go on reading the file, but none may write it meanwhile.
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  ui::UniqueFileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return LastError();
 
   std::string bytes;
@@ -132,9 +112,9 @@ std::optional<FileError> Win32FileSystem::ReplaceWith(const std::string& path,
   if (IsReadOnly(path)) return FileError{kAccessDenied};
   const DWORD oldAttributes = GetFileAttributesA(path.c_str());
   {
-    FileHandle probe(CreateFileA(path.c_str(), GENERIC_WRITE,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ui::UniqueFileHandle probe(CreateFileA(path.c_str(), GENERIC_WRITE,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!probe.valid() && GetLastError() != ERROR_FILE_NOT_FOUND) return LastError();
   }
 
@@ -176,12 +156,11 @@ std::vector<std::string> Win32FileSystem::List(const std::string& folder,
   std::vector<std::string> names;
   if (!IsValidPath(folder) || !IsValidPath(pattern)) return names;
   WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + pattern).c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
+  const ui::UniqueFindHandle search(FindFirstFileA((folder + pattern).c_str(), &found));
+  if (!search) return names;
   do {
     if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.push_back(found.cFileName);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
+  } while (FindNextFileA(search.get(), &found));
   return names;
 }
 

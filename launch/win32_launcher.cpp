@@ -2,12 +2,11 @@
 
 #include <imm.h>
 
-#include <memory>
-#include <type_traits>
 #include <vector>
 
 #include "launch/launch_sequence.h"
 #include "ui/application.h"
+#include "ui/handles.h"
 
 namespace qvn {
 namespace {
@@ -15,11 +14,6 @@ namespace {
 // WM_IME_CONTROL requests that a default IME window answers for its thread.
 constexpr WPARAM kImcGetOpenStatus = 0x0005;  // IMC_GETOPENSTATUS
 constexpr WPARAM kImcSetOpenStatus = 0x0006;  // IMC_SETOPENSTATUS
-
-struct HandleCloser {
-  void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using UniqueHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
 
 // The launcher's current directory at this moment (it may have been changed
 // by a file dialog since the launcher started); empty when it cannot be read.
@@ -86,8 +80,8 @@ bool StartProgram(const std::string& path, int showWindow, bool imeOn) {
                       directory.empty() ? nullptr : directory.c_str(), &startup, &started)) {
     return false;
   }
-  const UniqueHandle process(started.hProcess);
-  const UniqueHandle thread(started.hThread);
+  const ui::UniqueHandle process(started.hProcess);
+  const ui::UniqueHandle thread(started.hThread);
 
   WaitUntilReadyForInput(process.get());
   if (imeOn) RunImeActivationPass(started.dwProcessId);

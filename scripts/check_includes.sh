@@ -5,7 +5,8 @@
 #
 # The floors, bottom up:
 #   ui/        the toolkit: knows nothing of the program (only ui/)
-#   core/      the model, errors, files, text rules, shared interfaces (only core/)
+#   core/      the model, errors, files, text rules, shared interfaces (core/,
+#              and ui/ for the handle owners of its Windows side)
 #   datafile/ settings/ launch/ sysres/
 #              the subsystems: core/, ui/ and their own folder; one sideways
 #              include is allowed, settings/ -> datafile/, because the
@@ -22,7 +23,7 @@ cd "$root"
 # allowed[FOLDER]: the folders FOLDER may include, besides itself.
 declare -A allowed=(
     [ui]=""
-    [core]=""
+    [core]="ui"
     [datafile]="core ui"
     [settings]="core ui datafile"
     [launch]="core ui"

@@ -74,7 +74,7 @@ class Form : public Window {
   std::wstring fontName_;
   // Every font the form and its controls use, by height and weight.
   std::map<std::pair<int, bool>, UniqueFont> fonts_;
-  HWND owner_ = nullptr;
+  HWND owner_ = nullptr;  // not owned: the window this one stands in front of
   bool modal_ = false;
   int modalResult_ = 0;
 };

@@ -78,7 +78,7 @@ class Window {
   void Attach(HWND hwnd);
   void Detach();
 
-  HWND hwnd_ = nullptr;
+  HWND hwnd_ = nullptr;      // owned: destroyed with the object
   bool subclassed_ = false;  // a system-class window, passed on through DefSubclassProc
   std::wstring hint_;
 };

@@ -46,8 +46,12 @@ class RunningLauncher : public ::testing::Test {
     ASSERT_TRUE(panel && hintLine && group && firstImage);
   }
 
-  bool HintLineReads(const std::wstring& text) {
-    return WaitUntil([&] { return TextOf(hintLine) == text; }, 5000);
+  ::testing::AssertionResult HintLineReads(const std::wstring& text) {
+    if (WaitUntil([&] { return TextOf(hintLine) == text; }, 5000)) {
+      return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "the hint line reads " << ::testing::PrintToString(TextOf(hintLine));
   }
 
   // Opens the pop-up menu with a right click on the panel and waits for it.
