@@ -105,6 +105,10 @@ Launcher::~Launcher() {
 }
 
 bool Launcher::Start() {
+  // What the hint line shows depends on the pointer: every launcher starts
+  // with it in the far corner, away from where its windows appear, whatever
+  // an earlier test left it over.
+  MovePointerTo({GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5});
   STARTUPINFOW startup{sizeof startup};
   PROCESS_INFORMATION info{};
   std::wstring commandLine = L"\"" + exePath_ + L"\"";
