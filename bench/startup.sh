@@ -12,66 +12,39 @@
 # shell is not counted. Every run starts a fresh copy of the program in a new
 # temporary folder, as Quorvane writes its files beside itself.
 #
-# With scripts/common.sh it holds the tree lock (no test run stops its Wine
-# meanwhile), builds with qvn_build_win32 and uses the project's prefix;
-# without it, it sets up the same environment itself.
+# It holds the tree lock (no test run stops its Wine meanwhile), builds what
+# is missing and uses the project's private prefix, all through
+# scripts/common.sh. It measures the build that the tests run on this machine:
+# the 32-bit one where 32-bit programs run, else the 64-bit one under the
+# 64-bit Wine (QVN_WINE_ARCH=win32|win64 chooses), and says which.
 #
 # Exit status: 0 when the report was printed (even if a goal is missed),
 # non-zero when something could not be built or measured.
 #
 # Settings (environment):
-#   QVN_BENCH_BUILD       the Windows build (default <repo>/build/win32)
+#   QVN_WINE_ARCH         win32 or win64 (default: what this machine runs)
+#   QVN_BENCH_BUILD       the Windows build (default <repo>/build/<arch>)
 #   QVN_BENCH_EXE         the program to measure (default $QVN_BENCH_BUILD/Quorvane.exe)
 #   QVN_BENCH_TITLE       its main window title (default Quorvane)
 #   QVN_BENCH_CLASS       its main window class, or - for any (default TMainForm)
 #   QVN_BENCH_RUNS        measured runs of each program (default 10)
 #   QVN_BENCH_WARMUP      unmeasured runs of each first (default 1)
 #   QVN_BENCH_TIMEOUT_MS  how long to wait for a window (default 30000)
-#   QVN_BENCH_NO_COMMON=1 do not use scripts/common.sh (WINEPREFIX may then be set)
 #
 # Comparing the baseline with itself checks the bench without Quorvane.exe:
 #   QVN_BENCH_EXE=build/win32/bench/minimal_window.exe QVN_BENCH_TITLE=QvnBaseline \
 #   QVN_BENCH_CLASS=- bench/startup.sh
 set -euo pipefail
-
-ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# shellcheck source=../scripts/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../scripts/common.sh"
 
 die() {
   echo "startup.sh: $*" >&2
   exit 1
 }
 
-COMMON=0
-if [[ -f "$ROOT/scripts/common.sh" && "${QVN_BENCH_NO_COMMON:-0}" != 1 ]]; then
-  # shellcheck source=../scripts/common.sh
-  source "$ROOT/scripts/common.sh"
-  COMMON=1
-fi
-
-# Commands run when the script exits, the last registered first.
-EXIT_CMDS=()
-run_exit_cmds() {
-  local i
-  set +e
-  for ((i = ${#EXIT_CMDS[@]} - 1; i >= 0; i--)); do
-    eval "${EXIT_CMDS[i]}"
-  done
-  EXIT_CMDS=()
-}
-at_exit() {
-  if ((COMMON)); then
-    qvn_at_exit "$*"
-  else
-    EXIT_CMDS+=("$*")
-    if ((${#EXIT_CMDS[@]} == 1)); then
-      trap run_exit_cmds EXIT
-      trap 'exit 130' INT
-      trap 'exit 143' TERM
-    fi
-  fi
-}
-
-BUILD_DIR="${QVN_BENCH_BUILD:-$ROOT/build/win32}"
+ARCH="$(qvn_wine_arch)"
+BUILD_DIR="${QVN_BENCH_BUILD:-$QVN_BUILD/$ARCH}"
 EXE="${QVN_BENCH_EXE:-$BUILD_DIR/Quorvane.exe}"
 TITLE="${QVN_BENCH_TITLE:-Quorvane}"
 CLASS="${QVN_BENCH_CLASS:-TMainForm}"
@@ -86,46 +59,18 @@ PROBE="$BUILD_DIR/bench/window_probe.exe"
 [[ "$RUNS" =~ ^[1-9][0-9]*$ ]] || die "QVN_BENCH_RUNS must be a positive number"
 [[ "$WARMUP" =~ ^[0-9]+$ ]] || die "QVN_BENCH_WARMUP must be a number"
 [[ "$TIMEOUT_MS" =~ ^[1-9][0-9]*$ ]] || die "QVN_BENCH_TIMEOUT_MS must be a positive number"
-command -v wine >/dev/null || die "wine is not installed"
-command -v wineserver >/dev/null || die "wineserver is not installed"
 
-# The tree lock, as the project's scripts take it, so that no test run builds
-# into build/win32 or stops the Wine server meanwhile. Wine and Xvfb are
-# started without its descriptor, so a process left behind cannot hold it.
-LOCK_FD=""
-if ((COMMON)); then
-  mkdir -p "$QVN_BUILD"
-  exec {LOCK_FD}>"$QVN_BUILD/tree.lock"
-  if ! flock -n "$LOCK_FD"; then
-    echo "waiting for another run holding build/tree.lock ..." >&2
-    flock -w "${QVN_LOCK_WAIT:-3600}" "$LOCK_FD" || die "build/tree.lock is still held"
-  fi
-fi
-without_lock() {
-  if [[ -n "$LOCK_FD" ]]; then
-    "$@" {LOCK_FD}>&-
-  else
-    "$@"
-  fi
-}
+qvn_lock tree
+qvn_install_deps
 
 # --- the programs ------------------------------------------------------------
 if [[ ! -f "$EXE" || ! -f "$BASELINE" || ! -f "$PROBE" ]]; then
   targets=(minimal_window window_probe)
   [[ -z "${QVN_BENCH_EXE:-}" ]] && targets+=(Quorvane)
+  [[ "$(realpath -m "$BUILD_DIR")" == "$(realpath -m "$QVN_BUILD/$ARCH")" ]] ||
+    die "$BUILD_DIR lacks ${targets[*]}; build them there first"
   echo "Building ${targets[*]} in $BUILD_DIR ..." >&2
-  if ((COMMON)) && [[ "$(realpath -m "$BUILD_DIR")" == "$(realpath -m "$QVN_BUILD/win32")" ]]; then
-    qvn_build_win32 "${targets[@]}" ||
-      die "the Windows build failed; build it with: cmake --build $BUILD_DIR"
-  else
-    if [[ ! -f "$BUILD_DIR/CMakeCache.txt" ]]; then
-      cmake -S "$ROOT" -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" >&2 ||
-        die "cannot configure $BUILD_DIR"
-    fi
-    cmake --build "$BUILD_DIR" --target "${targets[@]}" >&2 ||
-      die "the Windows build failed; build it with: cmake --build $BUILD_DIR"
-  fi
+  "qvn_build_$ARCH" "${targets[@]}" || die "the Windows build failed (logs in build/logs/)"
 fi
 for f in "$EXE" "$BASELINE" "$PROBE"; do
   [[ -f "$f" ]] || die "$f is missing"
@@ -133,105 +78,25 @@ done
 EXE="$(cd "$(dirname "$EXE")" && pwd)/$(basename "$EXE")"
 
 WORK="$(mktemp -d "${TMPDIR:-/tmp}/qvn-bench.XXXXXX")"
-at_exit "rm -rf '$WORK'"
+qvn_at_exit "rm -rf '$WORK'"
 
-# --- Wine: environment, prefix, display --------------------------------------
-if ((COMMON)); then
-  qvn_wine_env
-  without_lock qvn_wine_prefix
-else
-  export WINEPREFIX="${WINEPREFIX:-$ROOT/build/wineprefix}"
-  export WINEARCH=win32
-  export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
-  export LANG=ja_JP.UTF-8
-  export LC_ALL=ja_JP.UTF-8
-  if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
-    echo "Creating the Wine prefix $WINEPREFIX ..." >&2
-    mkdir -p "$(dirname "$WINEPREFIX")"
-    (unset DISPLAY && wineboot -i >"$WORK/wineboot.log" 2>&1 && timeout 120 wineserver -w) ||
-      die "wineboot failed for $WINEPREFIX: $(tail -n 20 "$WORK/wineboot.log")"
-  fi
+# --- Wine: environment, prefix, display, a server kept alive -----------------
+# With one server for the whole run, every start pays the same.
+qvn_wine_env "$ARCH"
+(qvn_drop_lock; qvn_wine_prefix)
+if [[ -z "${DISPLAY:-}" ]] || ! qvn_display_alive "$DISPLAY"; then
+  qvn_start_display
 fi
+qvn_start_wineserver
 
-display_usable() {
-  [[ -n "${DISPLAY:-}" ]] || return 1
-  if command -v xdpyinfo >/dev/null; then
-    timeout 5 xdpyinfo >/dev/null 2>&1
-  else
-    local n="${DISPLAY#*:}"
-    [[ -S "/tmp/.X11-unix/X${n%%.*}" ]]
-  fi
-}
-if ! display_usable; then
-  # A private Xvfb on a free display number, which it reports on fd 3.
-  command -v Xvfb >/dev/null || die "no usable DISPLAY and Xvfb is not installed"
-  (
-    [[ -z "$LOCK_FD" ]] || exec {LOCK_FD}>&-
-    exec Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
-      3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 </dev/null
-  ) &
-  xvfb_pid=$!
-  at_exit "kill $xvfb_pid 2>/dev/null; wait $xvfb_pid 2>/dev/null"
-  for _ in $(seq 100); do
-    [[ -s "$WORK/display" ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || die "Xvfb did not start: $(cat "$WORK/xvfb.log")"
-    sleep 0.1
-  done
-  [[ -s "$WORK/display" ]] || die "Xvfb did not report its display"
-  DISPLAY=":$(head -n1 "$WORK/display")"
-  export DISPLAY
-fi
-
-# A server kept alive for the whole run, so that every start pays the same.
-# It is stopped at the end only if this script started it. wineserver runs
-# with its working folder set to server-<device>-<inode> of the prefix, so the
-# server of the prefix is the wineserver process whose cwd has that name; it
-# is stopped by its process id (SIGINT, which is what wineserver -k sends and
-# which also ends its Wine processes), so that this works even if the prefix
-# folder is replaced meanwhile.
-read -r prefix_dev prefix_ino < <(stat -c '%d %i' "$WINEPREFIX")
-server_dir="server-$(printf '%x-%x' "$prefix_dev" "$prefix_ino")"
-server_pid() {
-  local p
-  for p in /proc/[0-9]*; do
-    if [[ "$(readlink "$p/cwd" 2>/dev/null)" == */"$server_dir" &&
-      "$(cat "$p/comm" 2>/dev/null)" == wineserver* ]]; then
-      echo "${p#/proc/}"
-      return 0
-    fi
-  done
-  return 1
-}
-stop_server() {  # <pid>
-  local pid="$1"
-  [[ "$(cat "/proc/$pid/comm" 2>/dev/null)" == wineserver* ]] || return 0
-  kill -INT "$pid" 2>/dev/null || return 0
-  for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || return 0
-    sleep 0.1
-  done
-  echo "startup.sh: wineserver $pid did not stop" >&2
-}
-if ! server_pid >/dev/null && without_lock wineserver -p; then
-  spid=""
-  for _ in $(seq 50); do
-    spid="$(server_pid)" && break
-    sleep 0.1
-  done
-  if [[ -n "$spid" ]]; then
-    at_exit "stop_server $spid"
-  else
-    at_exit "WINEPREFIX='$WINEPREFIX' wineserver -k 2>/dev/null"
-  fi
-fi
+without_lock() { (qvn_drop_lock; "$@"); }
 
 # A path as Windows programs in the prefix see it.
 win_path() {
   if [[ "$(readlink -f "$WINEPREFIX/dosdevices/z:" 2>/dev/null)" == "/" ]]; then
     printf 'Z:%s' "${1//\//\\}"
   else
-    without_lock wine winepath -w "$1" 2>/dev/null
+    without_lock "$QVN_WINE" winepath -w "$1" 2>/dev/null
   fi
 }
 PROBE_WIN="$(win_path "$PROBE")"
@@ -242,7 +107,7 @@ measure() {  # <exe> <title> <class> <label>
   local dir out line
   dir="$(mktemp -d "$WORK/$label.XXXXXX")"
   cp "$exe" "$dir/"
-  out="$(without_lock wine "$PROBE_WIN" "$(win_path "$dir/$(basename "$exe")")" "$title" "$cls" \
+  out="$(without_lock "$QVN_WINE" "$PROBE_WIN" "$(win_path "$dir/$(basename "$exe")")" "$title" "$cls" \
     "$TIMEOUT_MS" 2>"$WORK/probe.err" </dev/null | tr -d '\r')" || {
     echo "startup.sh: could not measure $label ($exe):" >&2
     cat "$WORK/probe.err" >&2
@@ -268,7 +133,8 @@ summary() {
 
 NAME="$(basename "$EXE" .exe)"
 echo "Start-up benchmark: $NAME (window \"$TITLE\") against the baseline, $RUNS runs" \
-  "each, alternating, after $WARMUP warm-up; $(wine --version 2>/dev/null), DISPLAY=$DISPLAY" >&2
+  "each, alternating, after $WARMUP warm-up; the $ARCH build under" \
+  "$("$QVN_WINE" --version 2>/dev/null) ($ARCH), DISPLAY=$DISPLAY" >&2
 
 for ((i = 0; i < WARMUP; i++)); do
   measure "$EXE" "$TITLE" "$CLASS" program >/dev/null || die "the warm-up failed"
@@ -295,7 +161,7 @@ read -r b_ms b_ms1 b_ms3 < <(cut -d' ' -f1 "$WORK/baseline.txt" | summary)
 read -r b_ws b_ws1 b_ws3 < <(cut -d' ' -f2 "$WORK/baseline.txt" | summary)
 size_bytes="$(stat -c %s "$EXE")"
 
-awk -v name="$NAME" -v runs="$RUNS" -v size="$size_bytes" \
+awk -v name="$NAME" -v arch="$ARCH" -v runs="$RUNS" -v size="$size_bytes" \
   -v p_ms="$p_ms" -v p_ms1="$p_ms1" -v p_ms3="$p_ms3" \
   -v b_ms="$b_ms" -v b_ms1="$b_ms1" -v b_ms3="$b_ms3" \
   -v p_ws="$p_ws" -v p_ws1="$p_ws1" -v p_ws3="$p_ws3" \
@@ -305,7 +171,7 @@ function range(lo, hi, fmt) { return sprintf("(" fmt "-" fmt ")", lo, hi) }
 BEGIN {
   if (b_ms <= 0 || b_ws <= 0) { print "startup.sh: the baseline measured zero" > "/dev/stderr"; exit 1 }
   t = p_ms / b_ms; w = p_ws / b_ws; kb = size / 1024
-  printf "\nMedians of %d runs   %16s %16s %8s   goal\n", runs, name, "baseline", "ratio"
+  printf "\nMedians of %d runs (%s)  %12s %16s %8s   goal\n", runs, arch, name, "baseline", "ratio"
   printf "window visible (ms)  %16.1f %16.1f %8.3f   <= 1.2    %s\n", p_ms, b_ms, t, verdict(t <= 1.2)
   printf "  middle half        %16s %16s\n", range(p_ms1, p_ms3, "%.0f"), range(b_ms1, b_ms3, "%.0f")
   printf "working set (KB)     %16.0f %16.0f %8.3f   <= 1.3    %s\n", p_ws, b_ws, w, verdict(w <= 1.3)

@@ -1,7 +1,14 @@
-# The Windows program and its tests, cross-compiled with MinGW-w64 (i686).
+# The Windows program and its tests, cross-compiled with MinGW-w64 for 32-bit
+# x86 (the shipped build) or x86-64.
 enable_language(RC)
-# The flat-thunk call of the resource probe is written in assembly.
-enable_language(ASM)
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(QVN_WIN_ARCH win64)
+else()
+  set(QVN_WIN_ARCH win32)
+  # The flat-thunk call of the resource probe is written in assembly; only
+  # 32-bit code can reach the 16-bit heaps it measures.
+  enable_language(ASM)
+endif()
 
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                         _WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0600)
@@ -34,7 +41,6 @@ add_library(qvn_win STATIC
   launch/launch_messages.cpp
   launch/win32_launcher.cpp
   sysres/free_resources.cpp
-  sysres/qt_thunk_call.S
   sysres/res_show_form.cpp
   app/main_form.cpp
   app/about_box.cpp
@@ -45,9 +51,15 @@ add_library(qvn_win STATIC
   app/startup_shortcut.cpp
   app/tray_icon.cpp
 )
+if(QVN_WIN_ARCH STREQUAL "win32")
+  target_sources(qvn_win PRIVATE sysres/qt_thunk_call.S)
+endif()
 target_link_libraries(qvn_win PUBLIC qvn_portable ${QVN_WIN32_LIBS})
 
 add_executable(Quorvane WIN32 app/main.cpp res/quorvane.rc)
+# The resource compiler reads these too, but CMake does not see it.
+set_source_files_properties(res/quorvane.rc PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_SOURCE_DIR}/res/quorvane.manifest;${CMAKE_SOURCE_DIR}/res/quorvane.ico")
 target_link_libraries(Quorvane PRIVATE qvn_win)
 target_link_options(Quorvane PRIVATE -municode)
 set_target_properties(Quorvane PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

@@ -6,10 +6,14 @@
 #   qvn_build_native      build/native   (Release, native unit tests)
 #   qvn_build_asan        build/asan     (Debug, ASan + UBSan)
 #   qvn_build_win32       build/win32    (Release, MinGW-w64 i686, Quorvane.exe)
+#   qvn_build_win64       build/win64    (Release, MinGW-w64 x86-64, Quorvane.exe)
 #                         each takes optional target names; default: all
-#   qvn_wine_env          environment for the private Wine prefix
-#   qvn_wine_prefix       creates build/wineprefix once, reuses it afterwards
-#   qvn_start_display     private Xvfb + persistent wineserver, both ended on exit
+#   qvn_wine_arch         win32 where this machine runs 32-bit programs, else win64
+#   qvn_wine_env [ARCH]   environment for the private Wine prefix of ARCH
+#   qvn_wine_prefix       creates that prefix once, reuses it afterwards
+#   qvn_start_display     private Xvfb, ended on exit
+#   qvn_start_wineserver  persistent wineserver for the prefix, ended on exit
+#   qvn_bounded SECS NAME LOG CMD...   runs CMD, killed after SECS with a clear line
 #   qvn_at_exit CMD...    runs CMD when the calling script exits
 set -euo pipefail
 
@@ -97,7 +101,9 @@ QVN_PACKAGES=(
     cmake g++ make googletest libgtest-dev clang libclang-rt-14-dev
     g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
     mingw-w64-i686-dev binutils-mingw-w64-i686
-    wine wine32:i386
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+    mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
+    wine wine32:i386 wine64
     xvfb xauth x11-utils
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine
     locales imagemagick
@@ -191,11 +197,69 @@ qvn_build_win32() {
         -DCMAKE_TOOLCHAIN_FILE="$QVN_ROOT/cmake/mingw-i686.cmake" -- "$@"
 }
 
+qvn_build_win64() {
+    qvn_build_tree win64 -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$QVN_ROOT/cmake/mingw-x86_64.cmake" -- "$@"
+}
+
+# ------------------------------------------------------ bounded commands ---
+
+# qvn_bounded SECONDS NAME LOG CMD... : runs CMD, which must not hang. After
+# SECONDS it is ended (TERM, then KILL ten seconds later, with everything it
+# started in its process group), and a line says which step hung and where
+# its log is. Returns the command's status, 124 after a time-out.
+qvn_bounded() {
+    local limit="$1" name="$2" log="$3"; shift 3
+    local rc=0
+    timeout -k 10 "$limit" "$@" || rc=$?
+    if ((rc == 124 || rc == 137)); then
+        qvn_say "error: $name did not finish within $limit s and was ended; log: $log"
+        rc=124
+    fi
+    return "$rc"
+}
 # ------------------------------------------------------------------- Wine ---
 
+# Some kernels refuse 32-bit x86 programs. There the 32-bit Wine cannot start
+# ("Exec format error"), and the Windows tests run on the 64-bit build under
+# the 64-bit Wine instead. QVN_WINE_ARCH=win64 chooses that path on any
+# machine (to try it out); win32 insists on the 32-bit one.
+qvn_can_run_32bit() {
+    [[ -x /usr/lib/wine/wine ]] && /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+
+qvn_wine_arch() {
+    case "${QVN_WINE_ARCH:-}" in
+        win32 | win64) echo "$QVN_WINE_ARCH"; return 0 ;;
+        "") ;;
+        *) qvn_die "QVN_WINE_ARCH must be win32 or win64, not '$QVN_WINE_ARCH'" ;;
+    esac
+    if qvn_can_run_32bit; then echo win32; else echo win64; fi
+}
+
+# qvn_wine_env [ARCH]: the environment of ARCH's private prefix
+# (build/wineprefix for win32, build/wineprefix64 for win64), and the Wine
+# programs that serve it in QVN_WINE and QVN_WINESERVER. Debian's wine and
+# wineserver wrappers take the 32-bit loader whenever it is installed, so the
+# 64-bit side is called by its own paths.
 qvn_wine_env() {
-    export WINEPREFIX="$QVN_BUILD/wineprefix"
-    export WINEARCH=win32
+    local arch="${1:-$(qvn_wine_arch)}"
+    case "$arch" in
+        win32)
+            export WINEPREFIX="$QVN_BUILD/wineprefix"
+            QVN_WINE=wine
+            QVN_WINESERVER=wineserver
+            ;;
+        win64)
+            export WINEPREFIX="$QVN_BUILD/wineprefix64"
+            QVN_WINE=/usr/lib/wine/wine64
+            QVN_WINESERVER=/usr/lib/wine/wineserver64
+            [[ -x "$QVN_WINESERVER" ]] || QVN_WINESERVER=/usr/lib/wine/wineserver
+            ;;
+        *) qvn_die "unknown Wine architecture '$arch'" ;;
+    esac
+    export WINEARCH="$arch"
+    export QVN_WINE QVN_WINESERVER
     export WINEDEBUG=-all
     # No Mono or Gecko download prompts.
     export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -249,28 +313,32 @@ EOF
     } | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE >"$out"
 }
 
+# qvn_wine_prefix: makes the prefix that qvn_wine_env chose (the default
+# architecture's when it was not called).
 qvn_wine_prefix() {
-    qvn_wine_env
+    [[ -n "${QVN_WINE:-}" && -n "${WINEPREFIX:-}" ]] || qvn_wine_env
     # Bump the number when the set-up below changes: older prefixes are redone.
     local marker="$WINEPREFIX/.qvn-ready-3"
+    local name="build/${WINEPREFIX##*/}"
     [[ -f "$marker" ]] && return 0
 
     local fd
     mkdir -p "$QVN_BUILD" "$QVN_LOGS"
-    exec {fd}>"$QVN_BUILD/wineprefix.lock"
-    flock -w 600 "$fd" || qvn_die "build/wineprefix.lock is held too long"
+    exec {fd}>"$WINEPREFIX.lock"
+    flock -w 600 "$fd" || qvn_die "$name.lock is held too long"
     if [[ -f "$marker" ]]; then
         exec {fd}>&-
         return 0
     fi
 
-    qvn_say "creating the Wine prefix build/wineprefix ..."
-    local log="$QVN_LOGS/wineprefix.log" t0=$SECONDS
+    qvn_say "creating the Wine prefix $name ($WINEARCH) ..."
+    local log="$QVN_LOGS/${WINEPREFIX##*/}.log" t0=$SECONDS
     rm -rf "$WINEPREFIX"
     (
         unset DISPLAY
-        qvn_quiet "$log" wineboot -i || exit
-        timeout 120 wineserver -w
+        qvn_quiet "$log" qvn_bounded 300 "creating $name" "$log" \
+            "$QVN_WINE" wineboot.exe -i || exit
+        timeout 120 "$QVN_WINESERVER" -w
         # Wine draws the caption buttons with Marlett, which it only finds
         # in the Fonts folder. The text faces stay the IPA ones.
         if [[ -f /usr/share/wine/fonts/marlett.ttf ]]; then
@@ -278,26 +346,30 @@ qvn_wine_prefix() {
         fi
         local reg="$WINEPREFIX/qvn-setup.reg"
         qvn_write_prefix_reg "$reg"
-        qvn_quiet "$QVN_LOGS/wineprefix-reg.log" wine regedit /S "$reg" || exit
-        timeout 120 wineserver -w
+        qvn_quiet "$QVN_LOGS/${WINEPREFIX##*/}-reg.log" qvn_bounded 120 "setting up $name" \
+            "$QVN_LOGS/${WINEPREFIX##*/}-reg.log" "$QVN_WINE" regedit.exe /S "$reg" || exit
+        timeout 120 "$QVN_WINESERVER" -w
     ) || { exec {fd}>&-; qvn_die "Wine prefix set-up failed (see $log)"; }
     touch "$marker"
     exec {fd}>&-
     qvn_say "Wine prefix ready ($((SECONDS - t0)) s)"
 }
 
+# qvn_start_wineserver: a persistent wineserver for the prefix that
+# qvn_wine_env chose, ended when the script exits.
 qvn_start_wineserver() {
-    qvn_wine_env
-    (qvn_drop_lock; exec wineserver -p)
-    local pfx
+    (qvn_drop_lock; exec "$QVN_WINESERVER" -p)
+    local pfx server
     pfx=$(printf '%q' "$WINEPREFIX")
-    qvn_at_exit "WINEPREFIX=$pfx wineserver -k 2>/dev/null; WINEPREFIX=$pfx timeout 10 wineserver -w 2>/dev/null"
+    server=$(printf '%q' "$QVN_WINESERVER")
+    qvn_at_exit "WINEPREFIX=$pfx $server -k 2>/dev/null; WINEPREFIX=$pfx timeout 10 $server -w 2>/dev/null"
     # The first program of a Wine session starts the background processes
     # (services, the desktop window, ...), and they keep its stdout and stderr.
     # Start them here with a log file as output; otherwise they would hold the
     # first test's output pipe open, and CTest would wait for it until timeout.
-    (qvn_drop_lock; exec wine wineboot) >"$QVN_LOGS/wine-session.log" 2>&1 </dev/null ||
-        qvn_say "warning: 'wine wineboot' failed; see $QVN_LOGS/wine-session.log"
+    local log="$QVN_LOGS/wine-session-$WINEARCH.log"
+    (qvn_drop_lock; exec timeout -k 10 120 "$QVN_WINE" wineboot.exe) >"$log" 2>&1 </dev/null ||
+        qvn_say "warning: 'wineboot' failed; see $log"
 }
 
 # ---------------------------------------------------------------- display ---
@@ -307,7 +379,7 @@ qvn_display_alive() {
 }
 
 # Starts a private Xvfb on the first free display number, whatever $DISPLAY
-# says, and a persistent wineserver; both go away when the script exits.
+# says; it goes away when the script exits.
 qvn_start_display() {
     mkdir -p "$QVN_LOGS"
     local n pid
@@ -322,7 +394,6 @@ qvn_start_display() {
             if [[ -e /tmp/.X11-unix/X$n ]] && qvn_display_alive ":$n"; then
                 export DISPLAY=":$n"
                 qvn_at_exit "kill $pid 2>/dev/null; wait $pid 2>/dev/null"
-                qvn_start_wineserver
                 return 0
             fi
             sleep 0.1

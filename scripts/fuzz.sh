@@ -10,7 +10,14 @@
 # build/fuzz/run/<target>/corpus/ until the next run. An input that crashes a
 # target is kept in build/fuzz/run/<target>/crashes/; reproduce it with
 #   build/fuzz/<target> build/fuzz/run/<target>/crashes/crash-...
-# Exits non-zero when a target finds a crash or does not build.
+# Exits non-zero when a target finds a crash, does not build or does not end.
+#
+# Each run is bounded: libFuzzer stops itself after its time, and a run still
+# going a minute later is killed with a line that says so. Memory: the
+# resident-size limit grows with the length of the run (the corpus and the
+# sanitizers' quarantine grow with it), and a single allocation over 512 MB
+# counts as a finding on its own, so that a long run does not end in an
+# out-of-memory report for what is only growth.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$QVN_ROOT"
@@ -20,6 +27,9 @@ SECONDS_PER_TARGET="${1:-${QVN_FUZZ_SECONDS:-20}}"
     qvn_die "usage: scripts/fuzz.sh [seconds per target], got '$SECONDS_PER_TARGET'"
 
 TARGETS=(fuzz_integer_text fuzz_data_file fuzz_config_file)
+# 1 GB for a short run, up to 4 GB for an hour or more.
+RSS_LIMIT_MB=$((1024 + SECONDS_PER_TARGET))
+((RSS_LIMIT_MB <= 4096)) || RSS_LIMIT_MB=4096
 
 qvn_lock fuzz
 command -v clang++ >/dev/null || qvn_install_deps
@@ -39,14 +49,20 @@ for target in "${TARGETS[@]}"; do
     cp tests/fuzz/corpus/"$target"/* "$run/corpus/"
 
     rc=0
-    "$QVN_BUILD/fuzz/$target" "$run/corpus" \
-        -max_total_time="$SECONDS_PER_TARGET" -rss_limit_mb=512 -timeout=5 -max_len=8192 \
+    qvn_bounded "$((SECONDS_PER_TARGET + 60))" "$target" "$log" \
+        "$QVN_BUILD/fuzz/$target" "$run/corpus" \
+        -max_total_time="$SECONDS_PER_TARGET" -rss_limit_mb="$RSS_LIMIT_MB" \
+        -malloc_limit_mb=512 -timeout=5 -max_len=8192 \
         -artifact_prefix="$run/crashes/" -print_final_stats=1 \
         </dev/null >"$log" 2>&1 || rc=$?
 
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
     if ((rc == 0)); then
         printf '%s: %s runs in %s s, no crash\n' "$target" "${runs:-?}" "$SECONDS_PER_TARGET"
+    elif ((rc == 124)); then
+        printf '%s: FAILED: did not end within %s s and was killed after %s runs; log: %s\n' \
+            "$target" "$((SECONDS_PER_TARGET + 60))" "${runs:-?}" "$log"
+        STATUS=1
     else
         printf '%s: FAILED (exit %d) after %s runs; log: %s\n' "$target" "$rc" "${runs:-?}" "$log"
         grep -E '^(==[0-9]+==ERROR|SUMMARY|.*runtime error)' "$log" | head -n 5 | sed 's/^/    /'

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Builds Quorvane.exe and starts it under Wine from build/demo.
+# Builds Quorvane.exe and starts it under Wine from build/demo: the 32-bit
+# program where this machine runs 32-bit code, else the 64-bit one under the
+# 64-bit Wine (QVN_WINE_ARCH=win32|win64 chooses).
 # With a working $DISPLAY the launcher is left running there. Without one it
 # runs on a private Xvfb, and a screenshot is saved to build/demo/screen.png.
 set -euo pipefail
@@ -9,25 +11,36 @@ cd "$QVN_ROOT"
 
 qvn_lock tree
 qvn_install_deps
-qvn_build_win32 Quorvane || qvn_die "the Windows build failed"
+arch="$(qvn_wine_arch)"
+"qvn_build_$arch" Quorvane || qvn_die "the Windows build ($arch) failed"
+if [[ "$arch" == win64 ]]; then
+    if qvn_can_run_32bit; then
+        qvn_say "starting the 64-bit build (build/win64/Quorvane.exe), as QVN_WINE_ARCH asks"
+    else
+        qvn_say "32-bit programs cannot run on this machine: starting the 64-bit build (build/win64/Quorvane.exe)"
+    fi
+else
+    qvn_say "starting the 32-bit build (build/win32/Quorvane.exe)"
+fi
 
 demo="$QVN_BUILD/demo"
 mkdir -p "$demo"
-cp -f "$QVN_BUILD/win32/Quorvane.exe" "$demo/Quorvane.exe"
+cp -f "$QVN_BUILD/$arch/Quorvane.exe" "$demo/Quorvane.exe"
 
-qvn_wine_env
+qvn_wine_env "$arch"
 qvn_wine_prefix
 log="$QVN_LOGS/demo.log"
 
 if [[ -n "${DISPLAY:-}" ]] && qvn_display_alive "$DISPLAY"; then
-    (qvn_drop_lock; cd "$demo" && exec nohup wine Quorvane.exe >"$log" 2>&1 </dev/null) &
+    (qvn_drop_lock; cd "$demo" && exec nohup "$QVN_WINE" Quorvane.exe >"$log" 2>&1 </dev/null) &
     disown
     qvn_say "Quorvane is running on $DISPLAY (Wine output: $log)"
     exit 0
 fi
 
 qvn_start_display
-(qvn_drop_lock; cd "$demo" && exec wine Quorvane.exe >"$log" 2>&1 </dev/null) &
+qvn_start_wineserver
+(qvn_drop_lock; cd "$demo" && exec "$QVN_WINE" Quorvane.exe >"$log" 2>&1 </dev/null) &
 pid=$!
 
 found=0
@@ -55,6 +68,6 @@ else
     rc=1
 fi
 
-WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null || true
+"$QVN_WINESERVER" -k 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
 exit "$rc"

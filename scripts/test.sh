@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Builds the three trees (native, ASan/UBSan, Windows) and runs all their tests:
-# the native ones directly, the Windows ones under Wine on a private Xvfb.
+# Builds the four trees (native, ASan/UBSan, Windows 32-bit and 64-bit) and
+# runs all their tests: the native ones directly, the Windows ones under Wine
+# on a private Xvfb. Where this machine runs 32-bit programs, both Windows
+# builds are tested, each under its own Wine; where it does not, the 64-bit
+# build alone (QVN_WINE_ARCH=win64 chooses that path anywhere).
 # Ends with one line "N passed, N failed"; exits non-zero on any failure.
 set -euo pipefail
 # shellcheck source=scripts/common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$QVN_ROOT"
 
-TREES=(native asan win32)
+TREES=(native asan win32 win64)
 declare -A BUILD_OK=()
 TOTAL_PASSED=0
 TOTAL_FAILED=0
@@ -42,7 +45,10 @@ run_ctest() {
     local rc=0
     # Tools the tests call (objdump, ...) answer in English whatever the Wine
     # locale is; scripts/wine-exec.sh sets Japanese for the Windows programs.
+    # CTest ends a test after QVN_TEST_TIMEOUT seconds; the whole run is
+    # bounded too, so that nothing here can hang.
     (cd "$dir" && LANG=C.UTF-8 LC_ALL=C.UTF-8 \
+        qvn_bounded "${QVN_CTEST_TIMEOUT:-1500}" "ctest in build/$tree" "$log" \
         ctest --output-on-failure --timeout "${QVN_TEST_TIMEOUT:-600}") \
         </dev/null 2>&1 | tee "$log" || rc=$?
     local line failed total
@@ -69,7 +75,7 @@ run_ctest asan
 # is the longer run). It counts as one test.
 echo
 echo "=== fuzz (${QVN_FUZZ_SECONDS:-20} s per target) ==="
-if bash "$QVN_ROOT/scripts/fuzz.sh" "${QVN_FUZZ_SECONDS:-20}"; then
+if bash "$QVN_ROOT/scripts/fuzz.sh" "${QVN_FUZZ_SECONDS:-20}" </dev/null; then
     TOTAL_PASSED=$((TOTAL_PASSED + 1))
 else
     echo "fuzzing FAILED"
@@ -77,15 +83,35 @@ else
     STATUS=1
 fi
 
-# The Windows tests run through scripts/wine-exec.sh (CMake's emulator) and
-# share one display and one wineserver.
-t0=$SECONDS
-qvn_wine_env
-qvn_wine_prefix
+# The Windows tests run through scripts/wine-exec.sh (CMake's emulator) on one
+# display, with one wineserver for each architecture's prefix.
+WINDOWS_TREES=(win32 win64)
+if [[ "$(qvn_wine_arch)" == win64 ]]; then
+    WINDOWS_TREES=(win64)
+    if qvn_can_run_32bit; then
+        NOTE="QVN_WINE_ARCH=win64: the 32-bit build was built but not run; the 64-bit build was tested"
+    else
+        NOTE="32-bit programs cannot run on this machine: the 32-bit build was built but not run; the 64-bit build was tested instead"
+    fi
+    echo
+    echo "note: $NOTE"
+fi
 qvn_start_display
-qvn_say "Wine ready on $DISPLAY ($((SECONDS - t0)) s)"
-run_ctest win32
+for tree in "${WINDOWS_TREES[@]}"; do
+    t0=$SECONDS
+    qvn_wine_env "$tree"
+    if (qvn_wine_prefix) && qvn_start_wineserver; then
+        qvn_say "Wine ($tree) ready on $DISPLAY ($((SECONDS - t0)) s)"
+        run_ctest "$tree"
+    else
+        echo "=== build/$tree ==="
+        echo "not tested: Wine ($tree) could not be set up"
+        TOTAL_FAILED=$((TOTAL_FAILED + 1))
+        STATUS=1
+    fi
+done
 
 echo
+[[ -n "${NOTE:-}" ]] && echo "note: $NOTE"
 echo "$TOTAL_PASSED passed, $TOTAL_FAILED failed"
 exit "$STATUS"

@@ -2,13 +2,25 @@
 
 #include <windows.h>
 
+// Only 32-bit x86 code can reach the 16-bit heaps: the flat thunk exists only
+// there, and a 64-bit Windows is always of the NT family.
+#if defined(__i386__)
+#define QVN_HAS_FLAT_THUNK 1
+#else
+#define QVN_HAS_FLAT_THUNK 0
+#endif
+
+#if QVN_HAS_FLAT_THUNK
 // sysres/qt_thunk_call.S: calls a 16-bit function of one WORD argument and
 // one WORD result through QT_Thunk.
 extern "C" std::uint16_t __cdecl CallThunk16Word(void* qtThunk, std::uint32_t target16,
                                                  std::uint16_t argument);
+#endif
 
 namespace qvn {
 namespace {
+
+#if QVN_HAS_FLAT_THUNK
 
 // KERNEL32's doors to 16-bit modules, exported by ordinal only.
 constexpr WORD kLoadLibrary16 = 35;
@@ -47,6 +59,7 @@ bool ThunkKeepsResults(FARPROC qtThunk, GetProcAddress16Proc getProcAddress16, W
   return width != 0 && CallThunk16Word(reinterpret_cast<void*>(qtThunk), getSystemMetrics16,
                                        SM_CXSCREEN) == width;
 }
+#endif
 
 }  // namespace
 
@@ -65,7 +78,7 @@ void* ExportByOrdinal(void* module, std::uint16_t ordinal) {
   const auto* base = static_cast<const BYTE*>(module);
   const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
   if (dos->e_magic != IMAGE_DOS_SIGNATURE) return nullptr;
-  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(base + dos->e_lfanew);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
   if (nt->Signature != IMAGE_NT_SIGNATURE) return nullptr;
   const IMAGE_DATA_DIRECTORY& directory =
       nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
@@ -87,6 +100,10 @@ void* ExportByOrdinal(void* module, std::uint16_t ordinal) {
 }
 
 std::uint16_t GetFreeResourcePercent(ResourceKind kind) {
+#if !QVN_HAS_FLAT_THUNK
+  static_cast<void>(kind);
+  return kResourcesNotMeasured;
+#else
   // Only the Windows 95 family has the 16-bit heaps; the NT family is not
   // asked at all.
   if (RunningPlatformId() == VER_PLATFORM_WIN32_NT) return kResourcesNotMeasured;
@@ -114,6 +131,7 @@ std::uint16_t GetFreeResourcePercent(ResourceKind kind) {
   }
   freeLibrary16(user);
   return percent;
+#endif
 }
 
 }  // namespace qvn

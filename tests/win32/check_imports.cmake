@@ -1,7 +1,9 @@
-# Checks that an executable is a 32-bit Windows GUI program that imports only
-# DLLs shipped with Windows (the MinGW runtime must be linked in statically).
+# Checks that an executable is a Windows GUI program of the expected
+# architecture that imports only DLLs shipped with Windows (the MinGW runtime
+# must be linked in statically).
 #
-# Usage: cmake -DEXE=<path to Quorvane.exe> [-DOBJDUMP=<objdump>] -P check_imports.cmake
+# Usage: cmake -DEXE=<path to Quorvane.exe> -DARCH=win32|win64 [-DOBJDUMP=<objdump>]
+#              -P check_imports.cmake
 
 cmake_minimum_required(VERSION 3.16)
 
@@ -12,11 +14,33 @@ if(NOT EXISTS "${EXE}")
   message(FATAL_ERROR "check_imports: ${EXE} does not exist")
 endif()
 
+if(NOT DEFINED ARCH OR ARCH STREQUAL "")
+  set(ARCH win32)
+endif()
+# win32: PE32 for 32-bit x86, which objdump names "pei-i386" ("pe-i386" for
+# object files), optional header magic 0x10b. win64: PE32+ for x86-64,
+# "pei-x86-64", magic 0x20b.
+if(ARCH STREQUAL "win32")
+  set(objdump_name i686-w64-mingw32-objdump)
+  set(format_pattern "^pei?-i386$")
+  set(format_text "pe-i386 (32-bit x86)")
+  set(magic 010b)
+  set(magic_text "PE32")
+elseif(ARCH STREQUAL "win64")
+  set(objdump_name x86_64-w64-mingw32-objdump)
+  set(format_pattern "^pei?-x86-64$")
+  set(format_text "pe-x86-64 (x86-64)")
+  set(magic 020b)
+  set(magic_text "PE32+")
+else()
+  message(FATAL_ERROR "check_imports: ARCH must be win32 or win64, got '${ARCH}'")
+endif()
+
 if(NOT DEFINED OBJDUMP OR OBJDUMP STREQUAL "")
-  find_program(OBJDUMP NAMES i686-w64-mingw32-objdump)
+  find_program(OBJDUMP NAMES ${objdump_name})
 endif()
 if(NOT OBJDUMP)
-  message(FATAL_ERROR "check_imports: i686-w64-mingw32-objdump not found")
+  message(FATAL_ERROR "check_imports: ${objdump_name} not found")
 endif()
 
 execute_process(
@@ -30,16 +54,14 @@ endif()
 
 set(problems "")
 
-# 32-bit x86 PE image. objdump names the image format "pei-i386"
-# ("pe-i386" for object files); the optional header magic 0x10b is PE32.
 string(REGEX MATCH "file format ([A-Za-z0-9_.-]+)" _ "${dump}")
 set(format "${CMAKE_MATCH_1}")
-if(NOT format MATCHES "^pei?-i386$")
-  list(APPEND problems "file format is '${format}', expected pe-i386 (32-bit x86)")
+if(NOT format MATCHES "${format_pattern}")
+  list(APPEND problems "file format is '${format}', expected ${format_text}")
 endif()
 string(REGEX MATCH "\nMagic[ \t]+([0-9A-Fa-f]+)" _ "${dump}")
-if(NOT CMAKE_MATCH_1 STREQUAL "010b")
-  list(APPEND problems "optional header magic is '${CMAKE_MATCH_1}', expected 010b (PE32)")
+if(NOT CMAKE_MATCH_1 STREQUAL "${magic}")
+  list(APPEND problems "optional header magic is '${CMAKE_MATCH_1}', expected ${magic} (${magic_text})")
 endif()
 
 # Subsystem 2 = Windows GUI.

@@ -371,7 +371,7 @@ TEST(FreeResources, EveryKindReadsAPercentageAnd100OnTheNtFamily) {
 TEST(FreeResources, TheExportDirectoryGivesWhatTheLoaderGives) {
   HMODULE kernel = GetModuleHandleA("Kernel32.dll");
   const auto* base = reinterpret_cast<const BYTE*>(kernel);
-  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
       base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
   const DWORD imageSize = nt->OptionalHeader.SizeOfImage;
   // Every ordinal the loader resolves to code inside the module itself (a

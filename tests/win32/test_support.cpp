@@ -113,8 +113,9 @@ Launcher::~Launcher() {
 }
 
 bool Launcher::Start() {
-  // A pointer left over a window of the program by an earlier test would
-  // give this one's hint line a hint it did not ask for.
+  // What the hint line shows depends on the pointer: every launcher starts
+  // with it in the far corner, away from where its windows appear, whatever
+  // an earlier test left it over.
   ParkPointer();
   STARTUPINFOW startup{sizeof startup};
   PROCESS_INFORMATION info{};
