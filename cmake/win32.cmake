@@ -21,8 +21,11 @@ if(CMAKE_BUILD_TYPE STREQUAL "Release")
 endif()
 
 # The version number, written down once as the project's: the resources, the
-# version dialog and the tests include res/version.h made from it.
+# version dialog and the tests include res/version.h made from it, and the
+# manifest names it too.
 configure_file(res/version.h.in ${CMAKE_BINARY_DIR}/generated/res/version.h @ONLY)
+configure_file(res/quorvane.manifest.in ${CMAKE_BINARY_DIR}/generated/res/quorvane.manifest
+               @ONLY)
 include_directories(${CMAKE_BINARY_DIR}/generated)
 
 set(QVN_WIN32_LIBS user32 gdi32 shell32 comctl32 comdlg32 ole32 uuid imm32)
@@ -59,7 +62,7 @@ target_link_libraries(qvn_win PUBLIC qvn_portable ${QVN_WIN32_LIBS})
 add_executable(Quorvane WIN32 app/main.cpp res/quorvane.rc)
 # The resource compiler reads these too, but CMake does not see it.
 set_source_files_properties(res/quorvane.rc PROPERTIES OBJECT_DEPENDS
-  "${CMAKE_SOURCE_DIR}/res/quorvane.manifest;${CMAKE_SOURCE_DIR}/res/quorvane.ico")
+  "${CMAKE_BINARY_DIR}/generated/res/quorvane.manifest;${CMAKE_SOURCE_DIR}/res/quorvane.ico")
 target_link_libraries(Quorvane PRIVATE qvn_win)
 target_link_options(Quorvane PRIVATE -municode)
 set_target_properties(Quorvane PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
