@@ -26,8 +26,8 @@ class SlotRow {
  private:
   ui::GroupBox& group_;
   std::array<ui::Image*, kSlotCount> images_;
-  // The icons the images show, owned here; they live until the next refresh
-  // has replaced them on every image.
+  // SlotIcons: the icons the images show, owned here; they live until the
+  // next refresh has replaced them on every image.
   std::array<ui::UniqueIcon, kSlotCount> icons_;
 };
 

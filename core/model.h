@@ -34,8 +34,8 @@ struct Model {
   std::vector<std::string> SlotList;
   // The integer value of SlotList entries 8 to 15.
   std::array<std::int32_t, kSlotCount> SlotSizeCodes{};
-  // (The icons the slots show belong to the main window, which fetches them
-  // from the paths: SlotDisplay.)
+  // (SlotIcons, the icons the slots show, belong to the main window, which
+  // fetches them from the paths: SlotDisplay.)
 
   // --- Settings (configuration lines 1 to 7) ---------------------------------
   bool StartScreenSaverOnIconClick = false;
