@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ui/controls.h"
+#include "ui/handles.h"
 #include "ui/popup_menu.h"
 #include "ui/window.h"
 
@@ -33,8 +34,9 @@ class Form : public Window {
 
   // Creates the (hidden) window; `owner` may be nullptr.
   bool CreateForm(const FormDef& def, HWND owner);
-  // Creates the controls of a table, parents before children.
-  void CreateControls(std::span<const ControlDef> table);
+  // Creates the controls of a table, parents before children. False when one
+  // of them could not be made; the rows after it are not made either.
+  bool CreateControls(std::span<const ControlDef> table);
 
   // A font of the form's face at another height, owned by the form.
   HFONT Font(int heightAt96Dpi, bool bold = false);
@@ -68,9 +70,10 @@ class Form : public Window {
   void PaintInnerBorder();
 
   int borderWidth_ = 0;
-  HFONT font_ = nullptr;
+  HFONT font_ = nullptr;  // one of fonts_
   std::wstring fontName_;
-  std::map<std::pair<int, bool>, HFONT> fonts_;
+  // Every font the form and its controls use, by height and weight.
+  std::map<std::pair<int, bool>, UniqueFont> fonts_;
   HWND owner_ = nullptr;
   bool modal_ = false;
   int modalResult_ = 0;
