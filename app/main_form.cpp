@@ -13,6 +13,7 @@
 #include "sysres/res_show_form.h"
 #include "sysres/resource_guard.h"
 #include "ui/application.h"
+#include "ui/file_icon.h"
 #include "ui/message_box.h"
 #include "ui/text.h"
 
@@ -72,8 +73,6 @@ constexpr wchar_t kMainWindowTip[] =
 // The Startup shortcut's state, in the menu and in the messages.
 constexpr wchar_t kRemoveFromStartupCaption[] = L"スタートアップから削除(&I)";
 constexpr wchar_t kRegisterInStartupCaption[] = L"スタートアップに登録(&I)";
-constexpr wchar_t kRemoveFromStartupButton[] = L"Quorvane をスタートアップから削除する";
-constexpr wchar_t kRegisterInStartupButton[] = L"Quorvane をスタートアップに登録する";
 constexpr wchar_t kRemovedMessage[] = L"Quorvane をスタートアップから削除しました.";
 constexpr wchar_t kRegisteredMessage[] = L"Quorvane をスタートアップに登録しました.";
 constexpr wchar_t kNoStartupFolderMessage[] =
@@ -150,6 +149,7 @@ bool TMainForm::CreateWindowAndControls() {
   PopupMenu1.Item("miStartup").onClick = [this] { miStartupClick(); };
   PopupMenu1.Item("miStart").onClick = [this] { GroupBox1DblClick(); };
   PopupMenu1.Item("miResShow").onClick = [this] { miResShowClick(); };
+  PopupMenu1.Item("miSetup").onClick = [this] { miSetupClick(); };
   GroupBox1.onDblClick = [this] { GroupBox1DblClick(); };
   Image1.onDblClick = [this] { Image1DblClick(); };
   Image2.onDblClick = [this] { Image2DblClick(); };
@@ -418,23 +418,36 @@ void TMainForm::ToggleStartupShortcut(ui::Form* settingsDialog, ui::Control* btn
 }
 
 void TMainForm::ShowSlotIcons() {
-  std::array<ui::UniqueIcon, kSlotCount> fetched;
+  std::array<ui::SharedIcon, kSlotCount> fetched;
+  for (int i = 0; i < kSlotCount; ++i) fetched[i] = ui::Share(ui::FileIcon(SlotPath(model_, i)));
+  TakeSlotIcons(fetched);
+}
+
+void TMainForm::TakeSlotIcons(const std::array<ui::SharedIcon, kSlotCount>& icons) {
   for (int i = 0; i < kSlotCount; ++i) {
-    const std::string& path = SlotPath(model_, i);
-    // A program that is not there shows no icon (some shells would give the
-    // generic one), and a fresh record for every slot makes sure a path the
-    // shell cannot query never shows the previous slot's icon.
-    if (!path.empty() && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
-      SHFILEINFOA info{};
-      if (SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, SHGFI_ICON) != 0) {
-        fetched[i].reset(info.hIcon);
-      }
-    }
-    SlotImage(i)->SetIcon(fetched[i].get());
-    model_.SlotIcons[i] = fetched[i].get();
+    SlotImage(i)->SetIcon(icons[i].get());
+    model_.SlotIcons[i] = icons[i].get();
   }
   // No image shows the icons of the previous refresh any more.
-  slotIcons_ = std::move(fetched);
+  slotIcons_ = icons;
+}
+
+// --- The settings dialog -------------------------------------------------------
+
+void TMainForm::miSetupClick() {
+  {
+    TSetupForm SetupForm(model_, *this);
+    SetupForm.Execute();
+  }
+  // Whatever the dialog applied or saved has taken effect; its icons are
+  // fetched afresh now that it is gone.
+  ShowSlotIcons();
+}
+
+void TMainForm::SaveSlotList(ui::Form&, const SlotPaths&, const SlotCodes&) {}
+
+std::optional<std::string> TMainForm::ChooseDefaultDataFile(ui::Form&) {
+  return std::nullopt;
 }
 
 void TMainForm::ShowError(const Error& error) {

@@ -11,6 +11,7 @@
 #include "app/tray_icon.h"
 #include "app/win32_file_system.h"
 #include "launch/launch_sequence.h"
+#include "settings/setup_form.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/handles.h"
@@ -28,7 +29,7 @@ constexpr wchar_t kDefaultHintText[] =
     L"ここにカーソル位置に対応するヒントが表示されます.\r\n"
     L"★データファイル名には,表示される候補名を使用してください.";
 
-class TMainForm : public ui::Form, private StartupHost, private LaunchHost {
+class TMainForm : public ui::Form, private StartupHost, private LaunchHost, private SetupHost {
  public:
   // `executablePath` is the running program's full path in the ANSI code page;
   // the launcher keeps its files beside it.
@@ -53,6 +54,7 @@ class TMainForm : public ui::Form, private StartupHost, private LaunchHost {
   void miFormShowClick();
   void miStartupClick();
   void miResShowClick();
+  void miSetupClick();
   // A double click on an icon starts its slot's program; on the group, all of them.
   void Image1DblClick() { LaunchSlot(&Image1); }
   void Image2DblClick() { LaunchSlot(&Image2); }
@@ -76,7 +78,8 @@ class TMainForm : public ui::Form, private StartupHost, private LaunchHost {
   // when it is true, then says so. From the settings dialog, `settingsDialog`
   // and its `btnStartup` are given: the button's caption follows too and the
   // message stands at the dialog.
-  void ToggleStartupShortcut(ui::Form* settingsDialog = nullptr, ui::Control* btnStartup = nullptr);
+  void ToggleStartupShortcut(ui::Form* settingsDialog = nullptr,
+                             ui::Control* btnStartup = nullptr) override;
   // The shortcut's path; empty when the shell gives no Startup folder.
   std::string StartupLinkPath();
   void DisplayHint(const std::wstring& hint);
@@ -123,6 +126,14 @@ class TMainForm : public ui::Form, private StartupHost, private LaunchHost {
   void LaunchSlot(ui::Image* image);
   void ShowStartupLinkState(bool registered) override;
 
+  // SetupHost
+  ui::Form& MainWindow() override { return *this; }
+  ui::SharedIcon SlotIcon(int index) override { return slotIcons_[index]; }
+  void TakeSlotIcons(const std::array<ui::SharedIcon, kSlotCount>& icons) override;
+  void SaveSlotList(ui::Form& settingsDialog, const SlotPaths& paths,
+                    const SlotCodes& codes) override;
+  std::optional<std::string> ChooseDefaultDataFile(ui::Form& settingsDialog) override;
+
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void TrayCallback(LPARAM mouseMessage);
   ui::Image* SlotImage(int index);
@@ -130,9 +141,9 @@ class TMainForm : public ui::Form, private StartupHost, private LaunchHost {
   Model& model_;
   std::string executablePath_;
   Win32FileSystem files_;
-  // The icons fetched for the slot row; they live until the next refresh has
-  // replaced them on every image.
-  std::array<ui::UniqueIcon, kSlotCount> slotIcons_;
+  // The icons of the slot row, shared with the settings dialog while it is
+  // open; each lives until no image shows it any more.
+  std::array<ui::SharedIcon, kSlotCount> slotIcons_;
   ui::UniqueIcon trayIcon_;
   // Sent to every top-level window when the taskbar has been created anew
   // (Explorer restarted); the tray icon must then be added again.

@@ -24,6 +24,15 @@ add_library(qvn_win STATIC
   ui/popup_menu.cpp
   ui/application.cpp
   ui/message_box.cpp
+  ui/bit_button.cpp
+  ui/check_box.cpp
+  ui/combo_box.cpp
+  ui/edit_box.cpp
+  ui/file_icon.cpp
+  ui/file_open_dialog.cpp
+  ui/page_control.cpp
+  ui/radio_group.cpp
+  ui/tool_tip.cpp
   app/main_form.cpp
   app/about_box.cpp
   app/single_copy.cpp
@@ -34,6 +43,9 @@ add_library(qvn_win STATIC
   sysres/free_resources.cpp
   sysres/qt_thunk_call.S
   sysres/res_show_form.cpp
+  settings/setup_form.cpp
+  settings/setup_form_environment.cpp
+  settings/setup_form_slots.cpp
 )
 target_link_libraries(qvn_win PUBLIC qvn_core ${QVN_WIN32_LIBS})
 

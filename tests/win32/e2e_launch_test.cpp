@@ -12,26 +12,6 @@ namespace {
 
 using qvn::kTrayCallbackMessage;
 
-// What a started copy of start_recorder wrote down; empty when it did not start.
-std::map<std::string, std::string> RecordOf(const std::wstring& program) {
-  std::map<std::string, std::string> record;
-  std::string text = ReadFileBytes(program + L".txt");
-  for (size_t start = 0; start < text.size();) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    const size_t equals = line.find('=');
-    if (equals != std::string::npos) record[line.substr(0, equals)] = line.substr(equals + 1);
-    start = end + 1;
-  }
-  return record;
-}
-
-bool Started(const std::wstring& program) {
-  return GetFileAttributesW((program + L".txt").c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 long Number(const std::map<std::string, std::string>& record, const std::string& name) {
   const auto found = record.find(name);
   return found == record.end() ? -1 : std::stol(found->second);

@@ -272,6 +272,48 @@ void PressFirstButton(HWND box) {
   SendMessageW(FindWindowExW(box, nullptr, L"Button", nullptr), BM_CLICK, 0, 0);
 }
 
+namespace {
+
+BOOL CALLBACK CollectDescendant(HWND hwnd, LPARAM param) {
+  auto* search = reinterpret_cast<WindowSearch*>(param);
+  if (ClassOf(hwnd) == *search->className) search->found.push_back(hwnd);
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> DescendantsOf(HWND root, const std::wstring& className) {
+  WindowSearch search{0, &className, {}};
+  EnumChildWindows(root, CollectDescendant, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND DescendantOf(HWND root, const std::wstring& className, const std::wstring& text) {
+  for (HWND hwnd : DescendantsOf(root, className)) {
+    if (TextOf(hwnd) == text) return hwnd;
+  }
+  return nullptr;
+}
+
+std::map<std::string, std::string> RecordOf(const std::wstring& program) {
+  std::map<std::string, std::string> record;
+  std::string text = ReadFileBytes(program + L".txt");
+  for (size_t start = 0; start < text.size();) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const size_t equals = line.find('=');
+    if (equals != std::string::npos) record[line.substr(0, equals)] = line.substr(equals + 1);
+    start = end + 1;
+  }
+  return record;
+}
+
+bool Started(const std::wstring& program) {
+  return GetFileAttributesW((program + L".txt").c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 HWND GroupOf(HWND main) {
   HWND panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
   return FindWindowExW(panel, nullptr, L"QuorvaneGroupBox", nullptr);

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,17 @@ POINT CentreOf(HWND hwnd);
 // press of its first button ("OK" or "はい(&Y)").
 std::wstring MessageOf(HWND box);
 void PressFirstButton(HWND box);
+
+// The descendants of `root`, at any depth, of a window class, in the order
+// the system lists them (parents before their children); with `text`, only
+// those whose text is exactly that.
+std::vector<HWND> DescendantsOf(HWND root, const std::wstring& className);
+HWND DescendantOf(HWND root, const std::wstring& className, const std::wstring& text);
+
+// What a started copy of start_recorder wrote down ("name" -> "value"); empty
+// when it has not started.
+std::map<std::string, std::string> RecordOf(const std::wstring& program);
+bool Started(const std::wstring& program);
 
 // Parts of the launcher's main window.
 HWND GroupOf(HWND main);

@@ -1,0 +1,98 @@
+// The launch-list page of TSetupForm: the slot rows and the buttons under them.
+#include "settings/setup_form.h"
+
+#include "ui/file_icon.h"
+#include "ui/message_box.h"
+#include "ui/text.h"
+
+namespace qvn {
+namespace {
+
+constexpr wchar_t kPathHintTail[] = L"|選択されたソフトウェアがフルパスで表示されます.";
+constexpr wchar_t kNoPathHint[] = L"ソフトウェアが選択されていません.";
+
+constexpr wchar_t kFirstSlotRequiredMessage[] =
+    L"No.1グループは必須設定項目ですが,設定されていません.\r\n"
+    L"設定後に再度,保存処理を行なってください.";
+constexpr wchar_t kPathNotInCodePageMessage[] =
+    L"選択されたファイルのパスには,このシステムの文字コードで表せない文字が含まれているため,"
+    L"設定できません.\r\n"
+    L"ファイル名やフォルダー名に使われている文字を確かめてください.";
+
+}  // namespace
+
+void TSetupForm::FillSlotRows() {
+  rows_ = SlotRowsFor<ui::SharedIcon>(model_, [this](int k) { return host_.SlotIcon(k); });
+  const auto rows = Rows();
+  for (int k = 0; k < kSlotCount; ++k) {
+    ShowSlotRow(k);
+    // Set only here: the tip keeps showing the path the slot held at opening.
+    const std::wstring& path = rows[k].path.Text();
+    rows[k].path.SetHint((path.empty() ? std::wstring(kNoPathHint) : path) + kPathHintTail);
+    pathTips_[k].Attach(rows[k].path);
+  }
+}
+
+void TSetupForm::ShowSlotRow(int index) {
+  const SlotRowControls row = Rows()[index];
+  const SlotRow<ui::SharedIcon>& slot = rows_[index];
+  row.path.SetText(ui::FromAnsi(slot.path));
+  row.icon.SetIcon(slot.icon.get());
+  row.size.SetItemIndex(slot.sizeCode);
+}
+
+void TSetupForm::ChangeRows(const std::function<void()>& change) {
+  // The icons the rows held stay alive until no image shows them any more.
+  const SlotRows<ui::SharedIcon> shown = rows_;
+  change();
+  for (int k = 0; k < kSlotCount; ++k) ShowSlotRow(k);
+}
+
+void TSetupForm::ClearSlot(int index) {
+  ChangeRows([&] { ClearSlotRow(rows_, index); });
+}
+
+void TSetupForm::BrowseSlot(int index) {
+  if (!OpenDialog1.Execute(hwnd())) return;
+  // The path goes into the launch list and on to process creation in the
+  // ANSI code page; one that the code page cannot hold would not start.
+  const auto path = ui::ToAnsi(OpenDialog1.FileName());
+  if (!path) {
+    ui::ShowMessage(hwnd(), kPathNotInCodePageMessage);
+    return;
+  }
+  ChangeRows([&] {
+    rows_[index].path = *path;
+    rows_[index].icon = ui::Share(ui::FileIcon(*path));
+  });
+}
+
+void TSetupForm::TakeSizeChoice(int index) {
+  rows_[index].sizeCode = Rows()[index].size.ItemIndex();
+}
+
+void TSetupForm::SwapSlots(int index) {
+  ChangeRows([&] { SwapSlotRows(rows_, index); });
+}
+
+void TSetupForm::BtnAllClearClick() {
+  ChangeRows([&] { ClearAllSlotRows(rows_); });
+}
+
+void TSetupForm::BtnApplyClick() {
+  ApplySlotList(model_, PathsOf(rows_), SizeCodesOf(rows_));
+  std::array<ui::SharedIcon, kSlotCount> icons;
+  for (int k = 0; k < kSlotCount; ++k) icons[k] = rows_[k].icon;
+  host_.TakeSlotIcons(icons);
+  host_.ShowSlotHints();
+}
+
+void TSetupForm::BtnSaveClick() {
+  if (SaveRefusedForEmptyFirstSlot(rows_)) {
+    ui::ShowMessage(hwnd(), kFirstSlotRequiredMessage);
+    return;
+  }
+  host_.SaveSlotList(*this, PathsOf(rows_), SizeCodesOf(rows_));
+}
+
+}  // namespace qvn

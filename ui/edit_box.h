@@ -1,0 +1,28 @@
+// A one-line edit box.
+#pragma once
+
+#include "ui/controls.h"
+
+namespace ui {
+
+struct EditBoxDef {
+  bool readOnly = false;  // shows a text the user can select and copy but not change
+  bool tabStop = true;    // Tab stops at the box
+};
+
+class EditBox : public Control {
+ public:
+  explicit EditBox(const EditBoxDef& def = {}) : def_(def) {}
+
+  // Gives the box the keyboard focus with its whole text selected, so that
+  // typing replaces it.
+  void FocusAndSelectAll();
+
+ protected:
+  bool CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
+
+ private:
+  EditBoxDef def_;
+};
+
+}  // namespace ui
