@@ -5,6 +5,7 @@
 
 #include "app/about_box.h"
 #include "app/startup_shortcut.h"
+#include "core/ansi_text.h"
 #include "launch/launch_messages.h"
 #include "launch/win32_launcher.h"
 #include "res/resource.h"
@@ -15,7 +16,6 @@
 #include "ui/application.h"
 #include "ui/file_icon.h"
 #include "ui/message_box.h"
-#include "ui/text.h"
 
 namespace qvn {
 namespace {
@@ -201,8 +201,7 @@ void TMainForm::miAboutClick() {
 }
 
 void TMainForm::miContentsClick() {
-  const std::wstring helpFile =
-      ui::FromAnsi(FolderPart(executablePath_, LeadBytes())) + kHelpFileName;
+  const std::wstring helpFile = FromAnsi(FolderPart(executablePath_, LeadBytes())) + kHelpFileName;
   // Windows Help is no longer part of newer systems; rather than let the
   // command do nothing, say so.
   wchar_t windowsFolder[MAX_PATH] = {};
@@ -326,7 +325,7 @@ void TMainForm::GroupBox1DblClick() {
 
 void TMainForm::LaunchSlot(ui::Image* image) {
   for (int i = 0; i < kSlotCount; ++i) {
-    if (SlotImage(i) == image) qvn::LaunchSlot(model_, *this, i);
+    if (SlotImage(i) == image) qvn::LaunchSlot(model_, *this, *this, i);
   }
 }
 
@@ -451,7 +450,7 @@ std::optional<std::string> TMainForm::ChooseDefaultDataFile(ui::Form&) {
 }
 
 void TMainForm::ShowError(const Error& error) {
-  ui::ShowError(hwnd(), ErrorText(error, ui::FromAnsi));
+  ui::ShowError(hwnd(), ErrorText(error, FromAnsi));
 }
 
 void TMainForm::ShowSlotHints() {
@@ -462,7 +461,7 @@ void TMainForm::ShowSlotHints() {
 }
 
 LeadByteRule TMainForm::LeadBytes() {
-  return ui::IsAnsiLeadByte;
+  return IsAnsiLeadByte;
 }
 
 int TMainForm::PlatformId() {

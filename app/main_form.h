@@ -6,10 +6,10 @@
 #include <array>
 #include <string>
 
-#include "app/model.h"
 #include "app/startup.h"
 #include "app/tray_icon.h"
-#include "app/win32_file_system.h"
+#include "core/model.h"
+#include "core/win32_file_system.h"
 #include "launch/launch_sequence.h"
 #include "settings/setup_form.h"
 #include "ui/controls.h"
@@ -29,7 +29,11 @@ constexpr wchar_t kDefaultHintText[] =
     L"ここにカーソル位置に対応するヒントが表示されます.\r\n"
     L"★データファイル名には,表示される候補名を使用してください.";
 
-class TMainForm : public ui::Form, private StartupHost, private LaunchHost, private SetupHost {
+class TMainForm : public ui::Form,
+                  public SlotDisplay,
+                  private StartupHost,
+                  private LaunchHost,
+                  private SetupHost {
  public:
   // `executablePath` is the running program's full path in the ANSI code page;
   // the launcher keeps its files beside it.

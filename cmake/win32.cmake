@@ -17,7 +17,8 @@ set(QVN_WIN32_LIBS user32 gdi32 shell32 comctl32 comdlg32 ole32 uuid imm32)
 
 # The toolkit every window stands on, and the windows of the launcher.
 add_library(qvn_win STATIC
-  ui/text.cpp
+  core/ansi_text.cpp
+  core/win32_file_system.cpp
   ui/window.cpp
   ui/controls.cpp
   ui/form.cpp
@@ -33,11 +34,6 @@ add_library(qvn_win STATIC
   ui/page_control.cpp
   ui/radio_group.cpp
   ui/tool_tip.cpp
-  app/main_form.cpp
-  app/about_box.cpp
-  app/single_copy.cpp
-  app/startup_shortcut.cpp
-  app/win32_file_system.cpp
   launch/launch_messages.cpp
   launch/win32_launcher.cpp
   sysres/free_resources.cpp
@@ -46,8 +42,12 @@ add_library(qvn_win STATIC
   settings/setup_form.cpp
   settings/setup_form_environment.cpp
   settings/setup_form_slots.cpp
+  app/main_form.cpp
+  app/about_box.cpp
+  app/single_copy.cpp
+  app/startup_shortcut.cpp
 )
-target_link_libraries(qvn_win PUBLIC qvn_core ${QVN_WIN32_LIBS})
+target_link_libraries(qvn_win PUBLIC qvn_portable ${QVN_WIN32_LIBS})
 
 add_executable(Quorvane WIN32 app/main.cpp res/quorvane.rc)
 target_link_libraries(Quorvane PRIVATE qvn_win)

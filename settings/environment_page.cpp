@@ -1,7 +1,7 @@
 #include "settings/environment_page.h"
 
+#include "core/integer_text.h"
 #include "settings/config_file.h"
-#include "settings/integer_text.h"
 
 namespace qvn {
 

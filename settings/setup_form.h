@@ -10,10 +10,10 @@
 #include <optional>
 #include <string>
 
-#include "app/file_system.h"
-#include "app/model.h"
+#include "core/file_system.h"
+#include "core/model.h"
+#include "core/path_names.h"
 #include "datafile/data_file.h"
-#include "datafile/path_names.h"
 #include "settings/environment_page.h"
 #include "settings/slot_rows.h"
 #include "ui/bit_button.h"

@@ -3,8 +3,8 @@
 
 #include <variant>
 
+#include "core/ansi_text.h"
 #include "ui/message_box.h"
-#include "ui/text.h"
 
 namespace qvn {
 namespace {
@@ -34,7 +34,7 @@ void TSetupForm::FillEnvironmentPage() {
 
 void TSetupForm::ShowDefaultFileName(const std::string& name) {
   defaultFileName_ = name;
-  EditSFName.SetText(ui::FromAnsi(name));
+  EditSFName.SetText(FromAnsi(name));
 }
 
 EnvironmentPage TSetupForm::ReadEnvironmentPage() const {
@@ -73,7 +73,7 @@ void TSetupForm::BtnSave2Click() {
   } else if (std::holds_alternative<ResourceLimitTooLow>(*problem)) {
     ui::ShowMessage(hwnd(), kResourceLimitTooLowMessage);
   } else {
-    ui::ShowError(hwnd(), ErrorText(std::get<Error>(*problem), ui::FromAnsi));
+    ui::ShowError(hwnd(), ErrorText(std::get<Error>(*problem), FromAnsi));
   }
 }
 

@@ -1,9 +1,9 @@
 // The launch-list page of TSetupForm: the slot rows and the buttons under them.
 #include "settings/setup_form.h"
 
+#include "core/ansi_text.h"
 #include "ui/file_icon.h"
 #include "ui/message_box.h"
-#include "ui/text.h"
 
 namespace qvn {
 namespace {
@@ -36,7 +36,7 @@ void TSetupForm::FillSlotRows() {
 void TSetupForm::ShowSlotRow(int index) {
   const SlotRowControls row = Rows()[index];
   const SlotRow<ui::SharedIcon>& slot = rows_[index];
-  row.path.SetText(ui::FromAnsi(slot.path));
+  row.path.SetText(FromAnsi(slot.path));
   row.icon.SetIcon(slot.icon.get());
   row.size.SetItemIndex(slot.sizeCode);
 }
@@ -56,7 +56,7 @@ void TSetupForm::BrowseSlot(int index) {
   if (!OpenDialog1.Execute(hwnd())) return;
   // The path goes into the launch list and on to process creation in the
   // ANSI code page; one that the code page cannot hold would not start.
-  const auto path = ui::ToAnsi(OpenDialog1.FileName());
+  const auto path = ToAnsi(OpenDialog1.FileName());
   if (!path) {
     ui::ShowMessage(hwnd(), kPathNotInCodePageMessage);
     return;

@@ -12,7 +12,7 @@
 #include <string>
 #include <utility>
 
-#include "app/model.h"
+#include "core/model.h"
 #include "datafile/data_file.h"
 
 namespace qvn {

@@ -33,4 +33,13 @@ std::string FolderPart(std::string_view path, LeadByteRule isLeadByte);
 // character becomes empty.
 std::string RemoveExtension(std::string_view name, LeadByteRule isLeadByte);
 
+// The extension of a path: the text from the last "." after the last "\" or
+// ":", the dot included; empty when the file name has no dot.
+std::string ExtensionPart(std::string_view path, LeadByteRule isLeadByte);
+
+// True when `text` equals `ascii` with the letters A to Z taken as a to z.
+// `ascii` holds only ASCII characters (an extension such as ".qvl"), so no
+// byte of a double-byte character in `text` can match a letter of it.
+bool EqualsIgnoringAsciiCase(std::string_view text, std::string_view ascii);
+
 }  // namespace qvn
