@@ -5,6 +5,8 @@
 
 #include "app/about_box.h"
 #include "app/startup_shortcut.h"
+#include "datafile/chosen_file.h"
+#include "datafile/open_dialog.h"
 #include "launch/launch_messages.h"
 #include "launch/win32_launcher.h"
 #include "res/resource.h"
@@ -13,6 +15,7 @@
 #include "sysres/res_show_form.h"
 #include "sysres/resource_guard.h"
 #include "ui/application.h"
+#include "ui/file_icon.h"
 #include "ui/message_box.h"
 #include "ui/text.h"
 
@@ -145,6 +148,7 @@ bool TMainForm::CreateWindowAndControls() {
   PopupMenu1.Item("miAbout").onClick = [this] { miAboutClick(); };
   PopupMenu1.Item("miClose").onClick = [this] { miCloseClick(); };
   PopupMenu1.Item("miSetToDef").onClick = [this] { miSetToDefClick(); };
+  PopupMenu1.Item("miDataRead").onClick = [this] { miDataReadClick(model_, *this, *this); };
   PopupMenu1.Item("miTaskTray").onClick = [this] { miTaskTrayClick(); };
   PopupMenu1.Item("miFormShow").onClick = [this] { miFormShowClick(); };
   PopupMenu1.Item("miStartup").onClick = [this] { miStartupClick(); };
@@ -225,11 +229,7 @@ void TMainForm::IdleHintCheck() {
 }
 
 void TMainForm::miSetToDefClick() {
-  // Without a list that came from a file there is nothing to make the
-  // default; the default and the configuration file stay as they are.
-  if (model_.CurrentDataFile.empty()) return;
-  model_.DefaultDataFile = model_.CurrentDataFile;
-  if (const auto error = WriteConfigFile(model_, files_)) ShowError(*error);
+  MakeCurrentFileTheDefault(model_, *this);
 }
 
 // --- The task tray -------------------------------------------------------------
@@ -420,16 +420,7 @@ void TMainForm::ToggleStartupShortcut(ui::Form* settingsDialog, ui::Control* btn
 void TMainForm::ShowSlotIcons() {
   std::array<ui::UniqueIcon, kSlotCount> fetched;
   for (int i = 0; i < kSlotCount; ++i) {
-    const std::string& path = SlotPath(model_, i);
-    // A program that is not there shows no icon (some shells would give the
-    // generic one), and a fresh record for every slot makes sure a path the
-    // shell cannot query never shows the previous slot's icon.
-    if (!path.empty() && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
-      SHFILEINFOA info{};
-      if (SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, SHGFI_ICON) != 0) {
-        fetched[i].reset(info.hIcon);
-      }
-    }
+    fetched[i] = ui::FileIcon(SlotPath(model_, i));
     SlotImage(i)->SetIcon(fetched[i].get());
     model_.SlotIcons[i] = fetched[i].get();
   }

@@ -9,6 +9,7 @@
 #include "app/model.h"
 #include "app/startup.h"
 #include "app/win32_file_system.h"
+#include "datafile/data_file_host.h"
 #include "launch/launch_sequence.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -31,7 +32,7 @@ constexpr wchar_t kDefaultHintText[] =
     L"ここにカーソル位置に対応するヒントが表示されます.\r\n"
     L"★データファイル名には,表示される候補名を使用してください.";
 
-class TMainForm : public ui::Form, private StartupHost, private LaunchHost {
+class TMainForm : public ui::Form, private StartupHost, private LaunchHost, private DataFileHost {
  public:
   // `executablePath` is the running program's full path in the ANSI code page;
   // the launcher keeps its files beside it.

@@ -24,11 +24,17 @@ add_library(qvn_win STATIC
   ui/popup_menu.cpp
   ui/application.cpp
   ui/message_box.cpp
+  ui/list_box.cpp
+  ui/edit_box.cpp
+  ui/tool_tip.cpp
+  ui/file_icon.cpp
   app/main_form.cpp
   app/about_box.cpp
   app/single_copy.cpp
   app/startup_shortcut.cpp
   app/win32_file_system.cpp
+  datafile/open_dialog.cpp
+  datafile/save_dialog.cpp
   launch/launch_messages.cpp
   launch/win32_launcher.cpp
   sysres/free_resources.cpp

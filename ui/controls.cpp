@@ -45,6 +45,10 @@ LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefaultHandling(message, wParam, lParam);
 }
 
+void Control::Command(WORD notification) {
+  if (notification == BN_CLICKED && onClick) onClick();
+}
+
 void Control::FillBackground(HDC dc, const RECT& rect, COLORREF color) const {
   if (color == CLR_INVALID) {
     FillRect(dc, &rect, FaceBrush());

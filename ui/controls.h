@@ -32,6 +32,10 @@ class Control : public Window {
   std::function<void()> onClick;
   std::function<void()> onDblClick;
 
+  // A notification (WM_COMMAND) the control sent its parent. The default
+  // runs onClick for a button's click.
+  virtual void Command(WORD notification);
+
  protected:
   virtual void CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) = 0;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,0 +1,17 @@
+// A one-line edit box.
+#pragma once
+
+#include "ui/controls.h"
+
+namespace ui {
+
+class EditBox : public Control {
+ public:
+  // Selects the whole text; typing then replaces it.
+  void SelectAll();
+
+ protected:
+  void CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
+};
+
+}  // namespace ui
