@@ -29,7 +29,7 @@ int TAboutBox::Execute() {
       {&OKButton,     nullptr,  92,  88,  75,  24, L"OK",           L""},
   };
   // clang-format on
-  CreateControls(controls);
+  if (!CreateControls(controls)) return IDCANCEL;
   ProductName.SetAutoSize(true);
   Version.SetAutoSize(true);
   // The shared icon from the resources; it is not destroyed.

@@ -3,14 +3,15 @@
 
 // These need <windows.h> first.
 #include <commctrl.h>
-#include <objbase.h>
 
 #include <optional>
 #include <string>
 
 #include "app/main_form.h"
 #include "app/single_copy.h"
+#include "res/resource.h"
 #include "ui/application.h"
+#include "ui/handles.h"
 #include "ui/message_box.h"
 #include "ui/text.h"
 
@@ -19,6 +20,7 @@ namespace {
 constexpr wchar_t kUnusableFolderMessage[] =
     L"Quorvane のフォルダー名に,このシステムの文字コードで表せない文字が含まれています.\r\n"
     L"Quorvane.exe を別のフォルダーにコピーして起動してください";
+constexpr wchar_t kNoMainWindowMessage[] = L"メインウィンドウを作成できませんでした";
 
 // The running executable's full path, as the launcher's files use it: in the
 // ANSI code page. Nothing when the path cannot be written in that code page.
@@ -38,18 +40,22 @@ std::optional<std::string> ExecutablePath() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  // COM serves the Startup shortcut; the common controls give the buttons
-  // their current look (the manifest asks for version 6).
-  CoInitialize(nullptr);
+  // COM serves the Startup shortcut. Should it fail here, the shortcut
+  // command says so when it cannot create the link; everything else works.
+  const ui::ComApartment com;
+  // The common controls give the buttons their current look (the manifest
+  // asks for version 6).
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
 
   qvn::SingleCopy singleCopy;
   if (!singleCopy.Claim()) {
     singleCopy.BringRunningCopyToFront();
-    CoUninitialize();
     return 0;
   }
+
+  ui::application::SetTitle(qvn::kMainWindowTitle);
+  ui::application::SetIcon(IDI_QUORVANE);
 
   int exitCode = 1;
   if (const auto executablePath = ExecutablePath()) {
@@ -60,10 +66,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       mainForm.FormCreate();
       if (!mainForm.StartsHidden()) mainForm.Show();
       exitCode = ui::application::Run();
+    } else {
+      ui::ShowError(nullptr, kNoMainWindowMessage);
     }
   } else {
     ui::ShowError(nullptr, kUnusableFolderMessage);
   }
-  CoUninitialize();
   return exitCode;
 }

@@ -133,7 +133,7 @@ bool TMainForm::CreateWindowAndControls() {
       {&Label1,     &Panel1,     2,   67,  0,   0,  L"",                L""},
   };
   // clang-format on
-  CreateControls(controls);
+  if (!CreateControls(controls)) return false;
 
   Label1.SetAutoSize(true);
   Label2.SetColor(RGB(255, 255, 255));

@@ -8,12 +8,13 @@
 
 #include "app/model.h"
 #include "app/startup.h"
+#include "app/tray_icon.h"
 #include "app/win32_file_system.h"
 #include "datafile/data_file_host.h"
 #include "launch/launch_sequence.h"
 #include "ui/controls.h"
 #include "ui/form.h"
-#include "ui/icon.h"
+#include "ui/handles.h"
 #include "ui/popup_menu.h"
 
 namespace qvn {
@@ -22,10 +23,6 @@ namespace qvn {
 // window, say) is not the launcher.
 constexpr wchar_t kMainWindowClass[] = L"TMainForm";
 constexpr wchar_t kMainWindowTitle[] = L"Quorvane";
-
-// The message the tray icon sends the main window about the mouse on it.
-constexpr UINT kTrayCallbackMessage = WM_USER + 100;
-constexpr UINT kTrayIconId = 1;
 
 // What the hint line shows while the pointer is not over the program.
 constexpr wchar_t kDefaultHintText[] =

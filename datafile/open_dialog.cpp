@@ -91,7 +91,7 @@ bool TfrmOpenDlg::CreateWindowAndControls(HWND owner) {
       {&btnCancel,     nullptr,    353, 176, 76,  24,  L"キャンセル(&C)",                       L"|ファイルを開かずにダイアログを閉じます."},
   };
   // clang-format on
-  CreateControls(controls);
+  if (!CreateControls(controls)) return false;
   SetTabOrder({&lbxFileList, &btnOpen, &btnDefFile, &btnCancel, &GroupBox1, &btnDeleteFile});
   SetActiveControl(lbxFileList);
 

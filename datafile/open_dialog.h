@@ -13,7 +13,7 @@
 #include "datafile/data_file_host.h"
 #include "ui/controls.h"
 #include "ui/form.h"
-#include "ui/icon.h"
+#include "ui/handles.h"
 #include "ui/list_box.h"
 
 namespace qvn {

@@ -62,7 +62,7 @@ bool TfrmSaveDlg::CreateWindowAndControls() {
       {&btnCancel,        nullptr, 332, 196, 80,  24,  L"キャンセル(&C)",                       L"|保存せずにダイアログを閉じます."},
   };
   // clang-format on
-  CreateControls(controls);
+  if (!CreateControls(controls)) return false;
   Label1.SetAutoSize(true);
   Label2.SetAutoSize(true);
   SetTabOrder({&lbxSavedFileList, &btnSave, &btnCancel, &btnSaveAsDef, &edtSaveFileName});

@@ -30,14 +30,13 @@ LRESULT ResShowPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_ERASEBKGND:
       return 1;  // WM_PAINT fills the whole panel
     case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(hwnd(), &paint);
+      const ui::PaintDc paint(hwnd());
+      HDC dc = paint.get();
       RECT rect;
       GetClientRect(hwnd(), &rect);
       FillBackground(dc, rect, kSkyBlue);
       InflateRect(&rect, -ui::Scale(kPanelBorderWidth), -ui::Scale(kPanelBorderWidth));
       DrawEdge(dc, &rect, BDR_SUNKENINNER, BF_RECT);
-      EndPaint(hwnd(), &paint);
       return 0;
     }
     // A click is a press and a release on the panel; the capture lets a press
@@ -86,7 +85,7 @@ bool TfrmResShow::CreateWindowAndControls() {
       {&lblSysRes,    &Panel1, 128, 74,  0,   0,   L"",                                 L"",        15,  true},
   };
   // clang-format on
-  CreateControls(controls);
+  if (!CreateControls(controls)) return false;
 
   // The system row is also underlined, which the form's fonts are not.
   LOGFONTW face{};

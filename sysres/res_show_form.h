@@ -5,12 +5,10 @@
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
-
 #include "sysres/resource_guard.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/handles.h"
 
 namespace qvn {
 
@@ -43,13 +41,10 @@ class TfrmResShow : public ui::Form {
   ui::Label Label3, lblSysRes;
 
  private:
-  struct FontDeleter {
-    void operator()(HFONT font) const { DeleteObject(font); }
-  };
-
   ui::Form& mainForm_;
-  // The system row's bold, underlined face.
-  std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter> underlinedFont_;
+  // The system row's bold, underlined face; the dialog owns it, its two
+  // labels use it.
+  ui::UniqueFont underlinedFont_;
 };
 
 // The menu command "リソース残量を表示(&R)..." (miResShowClick): measures the

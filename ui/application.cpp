@@ -9,6 +9,8 @@ namespace ui::application {
 namespace {
 
 struct State {
+  std::wstring title;
+  int iconId = 0;
   std::wstring hint;
   std::function<void(const std::wstring&)> onHint;
   std::function<void()> onPointer;
@@ -46,6 +48,23 @@ void NotifyPointer() {
 }
 
 }  // namespace
+
+void SetTitle(std::wstring title) {
+  Current().title = std::move(title);
+}
+
+const std::wstring& Title() {
+  return Current().title;
+}
+
+void SetIcon(int resourceId) {
+  Current().iconId = resourceId;
+}
+
+HICON Icon() {
+  const int id = Current().iconId;
+  return id != 0 ? LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id)) : nullptr;
+}
 
 void SetHintHandler(std::function<void(const std::wstring&)> handler) {
   Current().onHint = std::move(handler);

@@ -15,6 +15,17 @@
 
 namespace ui::application {
 
+// What the program tells the toolkit about itself, before its first window:
+// the title of its message boxes and the resource id of the icon its windows
+// carry. Without them the boxes have no caption and the windows the system's
+// default icon.
+void SetTitle(std::wstring title);
+const std::wstring& Title();
+void SetIcon(int resourceId);
+// The program's icon, shared (LoadIcon): nobody destroys it. nullptr when
+// none was given.
+HICON Icon();
+
 // Called whenever the current hint text changes, with its long part.
 void SetHintHandler(std::function<void(const std::wstring&)> handler);
 // Called after the pointer has moved over or left one of the program's windows.

@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include "ui/handles.h"
+
 namespace ui {
 namespace {
 
@@ -18,14 +20,15 @@ constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPC
 
 }  // namespace
 
-void Control::Create(HWND parent, const ControlDef& def, HFONT font) {
+bool Control::Create(HWND parent, const ControlDef& def, HFONT font) {
   font_ = font;
   const RECT bounds{Scale(def.left), Scale(def.top), Scale(def.left + def.width),
                     Scale(def.top + def.height)};
-  CreateWindowFor(parent, def, bounds);
+  if (!CreateWindowFor(parent, def, bounds)) return false;
   SetHint(def.hint != nullptr ? def.hint : L"");
   SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (def.caption != nullptr && *def.caption != L'\0') SetText(def.caption);
+  return true;
 }
 
 LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -45,10 +48,6 @@ LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefaultHandling(message, wParam, lParam);
 }
 
-void Control::Command(WORD notification) {
-  if (notification == BN_CLICKED && onClick) onClick();
-}
-
 void Control::FillBackground(HDC dc, const RECT& rect, COLORREF color) const {
   if (color == CLR_INVALID) {
     FillRect(dc, &rect, FaceBrush());
@@ -60,20 +59,19 @@ void Control::FillBackground(HDC dc, const RECT& rect, COLORREF color) const {
 
 // --- Panel -------------------------------------------------------------------
 
-void Panel::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
-  RegisterClass(kPanelClass, 0, FaceBrush());
-  CreateHandle(WS_EX_CONTROLPARENT, kPanelClass, L"", kChildStyle, r.left, r.top, r.right - r.left,
-               r.bottom - r.top, parent, nullptr);
+bool Panel::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
+  RegisterWindowClass(kPanelClass, 0, FaceBrush());
+  return CreateHandle(WS_EX_CONTROLPARENT, kPanelClass, L"", kChildStyle, r.left, r.top,
+                      r.right - r.left, r.bottom - r.top, parent, nullptr);
 }
 
 LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_PAINT) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(hwnd(), &paint);
+    const PaintDc paint(hwnd());
+    HDC dc = paint.get();
     RECT rect;
     GetClientRect(hwnd(), &rect);
     DrawEdge(dc, &rect, BDR_SUNKENINNER, BF_RECT);
-    EndPaint(hwnd(), &paint);
     return 0;
   }
   return Control::HandleMessage(message, wParam, lParam);
@@ -81,10 +79,10 @@ LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // --- Label -------------------------------------------------------------------
 
-void Label::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
-  RegisterClass(kLabelClass, 0, nullptr);
-  CreateHandle(0, kLabelClass, L"", kChildStyle, r.left, r.top, r.right - r.left, r.bottom - r.top,
-               parent, nullptr);
+bool Label::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
+  RegisterWindowClass(kLabelClass, 0, nullptr);
+  return CreateHandle(0, kLabelClass, L"", kChildStyle, r.left, r.top, r.right - r.left,
+                      r.bottom - r.top, parent, nullptr);
 }
 
 void Label::SetColor(COLORREF color) {
@@ -105,13 +103,13 @@ void Label::SetAutoSize(bool autoSize) {
 void Label::FitToText() {
   if (!autoSize_ || hwnd() == nullptr) return;
   const std::wstring text = Text();
-  HDC dc = GetDC(hwnd());
-  HGDIOBJ oldFont = SelectObject(dc, font_);
   RECT needed{0, 0, 0, 0};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed,
-            DT_CALCRECT | DT_NOPREFIX | DT_LEFT);
-  SelectObject(dc, oldFont);
-  ReleaseDC(hwnd(), dc);
+  {
+    const WindowDc dc(hwnd());
+    const SelectedObject font(dc.get(), font_);
+    DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_NOPREFIX | DT_LEFT);
+  }
   SetWindowPos(hwnd(), nullptr, 0, 0, needed.right, needed.bottom,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -121,18 +119,16 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;  // WM_PAINT fills the whole label
     case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(hwnd(), &paint);
+      const PaintDc paint(hwnd());
+      HDC dc = paint.get();
       RECT rect;
       GetClientRect(hwnd(), &rect);
       FillBackground(dc, rect, color_);
       const std::wstring text = Text();
-      HGDIOBJ oldFont = SelectObject(dc, font_);
+      const SelectedObject font(dc, font_);
       SetBkMode(dc, TRANSPARENT);
       ::SetTextColor(dc, textColor_ != CLR_INVALID ? textColor_ : GetSysColor(COLOR_BTNTEXT));
       DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, DT_NOPREFIX | DT_LEFT);
-      SelectObject(dc, oldFont);
-      EndPaint(hwnd(), &paint);
       return 0;
     }
     case WM_SETTEXT: {
@@ -147,19 +143,19 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // --- GroupBox ----------------------------------------------------------------
 
-void GroupBox::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
-  RegisterClass(kGroupBoxClass, CS_DBLCLKS, FaceBrush());
-  CreateHandle(WS_EX_CONTROLPARENT, kGroupBoxClass, L"", kChildStyle, r.left, r.top,
-               r.right - r.left, r.bottom - r.top, parent, nullptr);
+bool GroupBox::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
+  RegisterWindowClass(kGroupBoxClass, CS_DBLCLKS, FaceBrush());
+  return CreateHandle(WS_EX_CONTROLPARENT, kGroupBoxClass, L"", kChildStyle, r.left, r.top,
+                      r.right - r.left, r.bottom - r.top, parent, nullptr);
 }
 
 LRESULT GroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_PAINT) {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(hwnd(), &paint);
+    const PaintDc paint(hwnd());
+    HDC dc = paint.get();
     RECT rect;
     GetClientRect(hwnd(), &rect);
-    HGDIOBJ oldFont = SelectObject(dc, font_);
+    const SelectedObject font(dc, font_);
     TEXTMETRICW metrics;
     GetTextMetricsW(dc, &metrics);
     // The frame runs through the middle of the caption's line.
@@ -177,8 +173,6 @@ LRESULT GroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
                 DT_NOPREFIX | DT_SINGLELINE);
     }
-    SelectObject(dc, oldFont);
-    EndPaint(hwnd(), &paint);
     return 0;
   }
   return Control::HandleMessage(message, wParam, lParam);
@@ -186,10 +180,10 @@ LRESULT GroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // --- Image -------------------------------------------------------------------
 
-void Image::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
-  RegisterClass(kImageClass, CS_DBLCLKS, nullptr);
-  CreateHandle(0, kImageClass, L"", kChildStyle, r.left, r.top, r.right - r.left, r.bottom - r.top,
-               parent, nullptr);
+bool Image::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
+  RegisterWindowClass(kImageClass, CS_DBLCLKS, nullptr);
+  return CreateHandle(0, kImageClass, L"", kChildStyle, r.left, r.top, r.right - r.left,
+                      r.bottom - r.top, parent, nullptr);
 }
 
 void Image::SetIcon(HICON icon) {
@@ -209,14 +203,13 @@ LRESULT Image::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(hwnd(), &paint);
+      const PaintDc paint(hwnd());
+      HDC dc = paint.get();
       RECT rect;
       GetClientRect(hwnd(), &rect);
       FillBackground(dc, rect, color_);
       if (icon_ != nullptr)
         DrawIconEx(dc, 0, 0, icon_, Scale(32), Scale(32), 0, nullptr, DI_NORMAL);
-      EndPaint(hwnd(), &paint);
       return 0;
     }
   }
@@ -225,12 +218,18 @@ LRESULT Image::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // --- Button ------------------------------------------------------------------
 
-void Button::CreateWindowFor(HWND parent, const ControlDef& def, const RECT& r) {
+bool Button::CreateWindowFor(HWND parent, const ControlDef& def, const RECT& r) {
   const DWORD style = kChildStyle | WS_TABSTOP | (isDefault_ ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
   HWND button = CreateWindowExW(
       0, L"BUTTON", def.caption, style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)), Instance(), nullptr);
-  Subclass(button);
+  return Subclass(button);
+}
+
+bool Button::HandleCommand(UINT notifyCode) {
+  if (notifyCode != BN_CLICKED) return false;
+  if (onClick) onClick();
+  return true;
 }
 
 }  // namespace ui

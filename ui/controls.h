@@ -26,29 +26,26 @@ struct ControlDef {
 class Control : public Window {
  public:
   // Creates the control's window inside `parent` as the row describes it.
-  void Create(HWND parent, const ControlDef& def, HFONT font);
+  // False when the system made no window.
+  bool Create(HWND parent, const ControlDef& def, HFONT font);
   HFONT font() const { return font_; }
 
   std::function<void()> onClick;
   std::function<void()> onDblClick;
 
-  // A notification (WM_COMMAND) the control sent its parent. The default
-  // runs onClick for a button's click.
-  virtual void Command(WORD notification);
-
  protected:
-  virtual void CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) = 0;
+  virtual bool CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) = 0;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   // Fills the client area with the background colour; for WM_PAINT handlers.
   void FillBackground(HDC dc, const RECT& rect, COLORREF color) const;
 
-  HFONT font_ = nullptr;
+  HFONT font_ = nullptr;  // owned by the form that made it
 };
 
 // A plain area with a lowered inner bevel; children are placed inside it.
 class Panel : public Control {
  protected:
-  void CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
+  bool CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
@@ -62,7 +59,7 @@ class Label : public Control {
   void SetAutoSize(bool autoSize);
 
  protected:
-  void CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
+  bool CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
@@ -75,7 +72,7 @@ class Label : public Control {
 // An etched frame with a caption; double clicks reach onDblClick.
 class GroupBox : public Control {
  protected:
-  void CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
+  bool CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
@@ -88,21 +85,23 @@ class Image : public Control {
   void SetColor(COLORREF color);
 
  protected:
-  void CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
+  bool CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  HICON icon_ = nullptr;
+  HICON icon_ = nullptr;  // not owned: whoever set it keeps it alive
   COLORREF color_ = CLR_INVALID;
 };
 
-// A push button; `isDefault` makes it the one Enter presses.
+// A push button; `isDefault` makes it the one Enter presses. A click reaches
+// onClick.
 class Button : public Control {
  public:
   Button(int id = 0, bool isDefault = false) : id_(id), isDefault_(isDefault) {}
 
  protected:
-  void CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
+  bool CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
+  bool HandleCommand(UINT notifyCode) override;
 
  private:
   int id_;

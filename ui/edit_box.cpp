@@ -2,12 +2,12 @@
 
 namespace ui {
 
-void EditBox::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
+bool EditBox::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
   HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                               WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | ES_AUTOHSCROLL,
                               r.left, r.top, r.right - r.left, r.bottom - r.top, parent, nullptr,
                               Instance(), nullptr);
-  Subclass(edit);
+  return Subclass(edit);
 }
 
 void EditBox::SelectAll() {

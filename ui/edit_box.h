@@ -11,7 +11,7 @@ class EditBox : public Control {
   void SelectAll();
 
  protected:
-  void CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
+  bool CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
 };
 
 }  // namespace ui

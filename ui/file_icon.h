@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/icon.h"
+#include "ui/handles.h"
 
 namespace ui {
 

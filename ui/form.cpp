@@ -10,12 +10,12 @@ Form::~Form() {
   onShow = onClose = onDestroy = onEscape = nullptr;
   // A window that goes with its object ends nothing: closing ends the program.
   endsProgram = false;
+  // The window goes before the fonts its controls still use.
   if (hwnd() != nullptr) DestroyWindow(hwnd());
-  for (auto& [key, font] : fonts_) DeleteObject(font);
 }
 
 bool Form::CreateForm(const FormDef& def, HWND owner) {
-  RegisterClass(def.className, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  RegisterWindowClass(def.className, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   fontName_ = def.fontName;
   font_ = Font(def.fontHeight);
   borderWidth_ = Scale(def.borderWidth);
@@ -33,14 +33,15 @@ bool Form::CreateForm(const FormDef& def, HWND owner) {
   return true;
 }
 
-void Form::CreateControls(std::span<const ControlDef> table) {
+bool Form::CreateControls(std::span<const ControlDef> table) {
   for (const ControlDef& row : table) {
     HWND parent = row.parent != nullptr ? row.parent->hwnd() : hwnd();
     HFONT font = row.fontHeight != 0     ? Font(row.fontHeight, row.bold)
                  : row.parent != nullptr ? row.parent->font()
                                          : font_;
-    row.control->Create(parent, row, font);
+    if (!row.control->Create(parent, row, font)) return false;
   }
+  return true;
 }
 
 void Form::SetTabOrder(std::initializer_list<const Window*> controls) {
@@ -53,17 +54,18 @@ void Form::SetTabOrder(std::initializer_list<const Window*> controls) {
 }
 
 HFONT Form::Font(int heightAt96Dpi, bool bold) {
-  HFONT& font = fonts_[{heightAt96Dpi, bold}];
-  if (font == nullptr) {
+  UniqueFont& font = fonts_[{heightAt96Dpi, bold}];
+  if (!font) {
     LOGFONTW face{};
     face.lfHeight = -Scale(heightAt96Dpi);
     face.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     face.lfCharSet = SHIFTJIS_CHARSET;
     face.lfQuality = DEFAULT_QUALITY;
     lstrcpynW(face.lfFaceName, fontName_.c_str(), LF_FACESIZE);
-    font = CreateFontIndirectW(&face);
+    // Without its own font a control draws in the system font: still legible.
+    font.reset(CreateFontIndirectW(&face));
   }
-  return font;
+  return font.get();
 }
 
 void Form::Show() {
@@ -123,10 +125,10 @@ void Form::PaintInnerBorder() {
   OffsetRect(&client, -window.left, -window.top);
   RECT band = client;
   InflateRect(&band, borderWidth_, borderWidth_);
-  HDC dc = GetWindowDC(hwnd());
-  ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
-  FillRect(dc, &band, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-  ReleaseDC(hwnd(), dc);
+  const WindowDc dc(hwnd(), /*wholeWindow=*/true);
+  if (dc.get() == nullptr) return;
+  ExcludeClipRect(dc.get(), client.left, client.top, client.right, client.bottom);
+  FillRect(dc.get(), &band, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -172,12 +174,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (endsProgram) PostQuitMessage(0);
       break;
     case WM_COMMAND:
-      if (auto* control =
-              dynamic_cast<Control*>(Window::FromHandle(reinterpret_cast<HWND>(lParam)));
-          control != nullptr) {
-        control->Command(HIWORD(wParam));
-        return 0;
-      }
+      // A control's own commands have reached the control already (Window).
       if (LOWORD(wParam) == IDCANCEL && lParam == 0) {
         if (onEscape) onEscape();
         return 0;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/controls.h"
+#include "ui/handles.h"
 #include "ui/popup_menu.h"
 #include "ui/window.h"
 
@@ -34,8 +35,9 @@ class Form : public Window {
 
   // Creates the (hidden) window; `owner` may be nullptr.
   bool CreateForm(const FormDef& def, HWND owner);
-  // Creates the controls of a table, parents before children.
-  void CreateControls(std::span<const ControlDef> table);
+  // Creates the controls of a table, parents before children. False when one
+  // of them could not be made; the rows after it are not made either.
+  bool CreateControls(std::span<const ControlDef> table);
   // The order in which Tab moves the focus through the form's own controls
   // (those not inside another control).
   void SetTabOrder(std::initializer_list<const Window*> controls);
@@ -76,9 +78,10 @@ class Form : public Window {
   void PaintInnerBorder();
 
   int borderWidth_ = 0;
-  HFONT font_ = nullptr;
+  HFONT font_ = nullptr;  // one of fonts_
   std::wstring fontName_;
-  std::map<std::pair<int, bool>, HFONT> fonts_;
+  // Every font the form and its controls use, by height and weight.
+  std::map<std::pair<int, bool>, UniqueFont> fonts_;
   HWND owner_ = nullptr;
   HWND focus_ = nullptr;  // the control to focus on activation; not owned
   bool modal_ = false;

@@ -2,7 +2,7 @@
 
 namespace ui {
 
-void ListBox::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
+bool ListBox::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
   // LBS_NOINTEGRALHEIGHT: the list keeps the height it is given.
   DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY |
                 LBS_NOINTEGRALHEIGHT;
@@ -11,11 +11,13 @@ void ListBox::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
   HWND list =
       CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", style, r.left, r.top, r.right - r.left,
                       r.bottom - r.top, parent, nullptr, Instance(), nullptr);
-  Subclass(list);
+  return Subclass(list);
 }
 
-void ListBox::Command(WORD notification) {
-  if (notification == LBN_SELCHANGE && onClick) onClick();
+bool ListBox::HandleCommand(UINT notifyCode) {
+  if (notifyCode != LBN_SELCHANGE) return false;
+  if (onClick) onClick();
+  return true;
 }
 
 int ListBox::Add(const std::wstring& text, LPARAM data) {

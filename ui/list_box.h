@@ -40,8 +40,8 @@ class ListBox : public Control {
   int ClientWidth() const;
 
  protected:
-  void CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
-  void Command(WORD notification) override;
+  bool CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
+  bool HandleCommand(UINT notifyCode) override;
 
  private:
   ListBoxOptions options_;

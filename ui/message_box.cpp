@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
 #include <optional>
-#include <type_traits>
 #include <vector>
 
+#include "ui/application.h"
+#include "ui/handles.h"
 #include "ui/message_text.h"
+#include "ui/window.h"
 
 namespace ui {
 namespace {
@@ -20,7 +21,6 @@ constexpr int kContentButtonGap = 16;  // between the text (or icon) and the but
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 23;
 constexpr int kButtonGap = 6;  // between two buttons
-constexpr int kBaseDpi = 96;
 
 // What the dialog ends with when the close box (or Alt+F4, or the system
 // menu's Close) dismisses it. Escape arrives as IDCANCEL instead, which lets
@@ -35,45 +35,12 @@ struct Button {
 
 // Everything the dialog procedure needs to build one box.
 struct Box {
-  const wchar_t* caption;
+  std::wstring caption;
   std::wstring text;
   const wchar_t* icon;  // a system icon (IDI_QUESTION, IDI_HAND), or nullptr
   std::vector<Button> buttons;
   std::optional<POINT> topLeft;  // screen position; centred when empty
   HFONT font;                    // the system message font
-};
-
-struct FontDeleter {
-  void operator()(HFONT font) const { DeleteObject(font); }
-};
-using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
-
-// The screen DC, for measuring text and reading the DPI.
-class ScreenDc {
- public:
-  ScreenDc() : dc_(GetDC(nullptr)) {}
-  ~ScreenDc() {
-    if (dc_) ReleaseDC(nullptr, dc_);
-  }
-  ScreenDc(const ScreenDc&) = delete;
-  ScreenDc& operator=(const ScreenDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-};
-
-// Selects a font into a DC for the lifetime of the object.
-class SelectedFont {
- public:
-  SelectedFont(HDC dc, HFONT font) : dc_(dc), old_(SelectObject(dc, font)) {}
-  ~SelectedFont() { SelectObject(dc_, old_); }
-  SelectedFont(const SelectedFont&) = delete;
-  SelectedFont& operator=(const SelectedFont&) = delete;
-
- private:
-  HDC dc_;
-  HGDIOBJ old_;
 };
 
 NONCLIENTMETRICSW NonClientMetrics() {
@@ -85,15 +52,11 @@ NONCLIENTMETRICSW NonClientMetrics() {
   return metrics;
 }
 
-int Scale(int pixelsAt96, int dpi) {
-  return MulDiv(pixelsAt96, dpi, kBaseDpi);
-}
-
 // Size of `text` in `font`, wrapped at `maxWidth` the way a static control
 // wraps it (a static control with SS_LEFT draws with DT_WORDBREAK and
 // DT_EXPANDTABS), so the control sized from it shows every line.
 SIZE MeasureText(HDC dc, HFONT font, const std::wstring& text, int maxWidth) {
-  SelectedFont selected(dc, font);
+  const SelectedObject selected(dc, font);
   RECT rect{0, 0, maxWidth, 0};
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect,
             DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
@@ -104,7 +67,7 @@ SIZE MeasureText(HDC dc, HFONT font, const std::wstring& text, int maxWidth) {
 }
 
 int TextWidth(HDC dc, HFONT font, const wchar_t* text) {
-  SelectedFont selected(dc, font);
+  const SelectedObject selected(dc, font);
   SIZE size{};
   GetTextExtentPoint32W(dc, text, static_cast<int>(wcslen(text)), &size);
   return size.cx;
@@ -135,9 +98,8 @@ void KeepInside(RECT& rect, const RECT& area) {
 // Creates the controls of the box and gives the dialog its size and place.
 // Called from WM_INITDIALOG, before the dialog is first shown.
 void BuildBox(HWND dialog, const Box& box) {
-  ScreenDc screen;
-  const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
-  const int margin = Scale(kMargin, dpi);
+  const WindowDc screen(nullptr);
+  const int margin = Scale(kMargin);
 
   // The monitor the box appears on: the owner's, or the primary one.
   MONITORINFO monitor{};
@@ -156,7 +118,7 @@ void BuildBox(HWND dialog, const Box& box) {
     const RECT iconRect{margin, margin, margin + iconWidth, margin + iconHeight};
     HWND iconControl = AddChild(dialog, L"STATIC", nullptr, SS_ICON, -1, iconRect, nullptr);
     SendMessageW(iconControl, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-    textLeft += iconWidth + Scale(kIconTextGap, dpi);
+    textLeft += iconWidth + Scale(kIconTextGap);
   }
   const int workWidth = monitor.rcWork.right - monitor.rcWork.left;
   const SIZE text = MeasureText(screen.get(), box.font, box.text, workWidth * 5 / 8 - textLeft);
@@ -169,19 +131,19 @@ void BuildBox(HWND dialog, const Box& box) {
 
   // The client area is wide enough for the content, the row of buttons and the
   // caption, which would otherwise be cut short on a box with little text.
-  const int buttonWidth = Scale(kButtonWidth, dpi);
-  const int buttonHeight = Scale(kButtonHeight, dpi);
-  const int buttonGap = Scale(kButtonGap, dpi);
+  const int buttonWidth = Scale(kButtonWidth);
+  const int buttonHeight = Scale(kButtonHeight);
+  const int buttonGap = Scale(kButtonGap);
   const int buttonCount = static_cast<int>(box.buttons.size());
   const int rowWidth = buttonCount * buttonWidth + (buttonCount - 1) * buttonGap;
   const NONCLIENTMETRICSW metrics = NonClientMetrics();
-  FontHandle captionFont(CreateFontIndirectW(&metrics.lfCaptionFont));
-  const int captionWidth = TextWidth(screen.get(), captionFont.get(), box.caption) +
-                           metrics.iCaptionWidth + Scale(2 * kMargin, dpi);
+  const UniqueFont captionFont(CreateFontIndirectW(&metrics.lfCaptionFont));
+  const int captionWidth = TextWidth(screen.get(), captionFont.get(), box.caption.c_str()) +
+                           metrics.iCaptionWidth + Scale(2 * kMargin);
   const int clientWidth =
       std::max({static_cast<int>(textRect.right) + margin, rowWidth + 2 * margin, captionWidth});
 
-  const int buttonTop = contentBottom + Scale(kContentButtonGap, dpi);
+  const int buttonTop = contentBottom + Scale(kContentButtonGap);
   int buttonLeft = (clientWidth - rowWidth) / 2;
   for (size_t i = 0; i < box.buttons.size(); ++i) {
     // The first button is the default one and starts the tab order.
@@ -283,10 +245,10 @@ int ShowBox(HWND owner, Box box, UINT sound) {
   if (owner) owner = GetAncestor(owner, GA_ROOT);
 
   const NONCLIENTMETRICSW metrics = NonClientMetrics();
-  FontHandle font(CreateFontIndirectW(&metrics.lfMessageFont));
+  const UniqueFont font(CreateFontIndirectW(&metrics.lfMessageFont));
   box.font = font.get();
 
-  const std::vector<WORD> dialogTemplate = DialogTemplate(box.caption);
+  const std::vector<WORD> dialogTemplate = DialogTemplate(box.caption.c_str());
   MessageBeep(sound);
   const INT_PTR result = DialogBoxIndirectParamW(
       GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner,
@@ -295,7 +257,8 @@ int ShowBox(HWND owner, Box box, UINT sound) {
 }
 
 void ShowPlain(HWND owner, const std::wstring& text, std::optional<POINT> topLeft) {
-  ShowBox(owner, Box{kApplicationTitle, text, nullptr, {{IDOK, L"OK"}}, topLeft, nullptr}, MB_OK);
+  ShowBox(owner, Box{application::Title(), text, nullptr, {{IDOK, L"OK"}}, topLeft, nullptr},
+          MB_OK);
 }
 
 Answer ShowConfirmation(HWND owner, const std::wstring& text, std::optional<POINT> topLeft) {
@@ -339,7 +302,7 @@ Answer ConfirmAt(HWND owner, const std::wstring& text, POINT topLeft) {
 
 void ShowError(HWND owner, const std::wstring& text) {
   ShowBox(owner,
-          Box{kApplicationTitle,
+          Box{application::Title(),
               WithClosingPeriod(text),
               IDI_HAND,
               {{IDOK, L"OK"}},

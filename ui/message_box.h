@@ -13,14 +13,10 @@
 
 namespace ui {
 
-// The caption of the program's own boxes.
-inline constexpr wchar_t kApplicationTitle[] = L"Quorvane";
-
-// Plain message: caption kApplicationTitle, no icon, one "OK" button. Enter,
-// Escape and the close box all just close it. ShowMessage centres the box on
-// the screen; ShowMessageAt puts its top-left corner at `topLeft` (screen
-// coordinates). `owner` may be nullptr; otherwise it is disabled while the
-// box shows.
+// Plain message: caption the application's title (application::Title), no icon, one "OK" button.
+// Enter, Escape and the close box all just close it. ShowMessage centres the box on the screen;
+// ShowMessageAt puts its top-left corner at `topLeft` (screen coordinates). `owner` may be nullptr;
+// otherwise it is disabled while the box shows.
 void ShowMessage(HWND owner, const std::wstring& text);
 void ShowMessageAt(HWND owner, const std::wstring& text, POINT topLeft);
 
@@ -38,7 +34,7 @@ Answer Confirm(HWND owner, const std::wstring& text);
 // The same with the box's top-left corner at `topLeft` (screen coordinates).
 Answer ConfirmAt(HWND owner, const std::wstring& text, POINT topLeft);
 
-// The default error box: stop icon, caption kApplicationTitle, one "OK"
+// The default error box: stop icon, caption the application's title, one "OK"
 // button, and `text` with a closing period added (see WithClosingPeriod).
 // Centred on the screen.
 void ShowError(HWND owner, const std::wstring& text);

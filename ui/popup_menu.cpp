@@ -11,17 +11,14 @@ PopupMenu::PopupMenu(std::span<const MenuItemDef> table) {
     item->name = row.name;
     item->caption = row.caption;
     item->hint = row.hint;
-    if (row.level == 0) {
+    // A submenu row with no item above it to hang from stays in the menu itself.
+    if (row.level == 0 || submenuOwner == nullptr) {
       submenuOwner = item.get();
       items_.push_back(std::move(item));
     } else {
       submenuOwner->items.push_back(std::move(item));
     }
   }
-}
-
-PopupMenu::~PopupMenu() {
-  if (menu_ != nullptr) DestroyMenu(menu_);
 }
 
 MenuItem& PopupMenu::Item(const std::string& name) {
@@ -36,38 +33,45 @@ MenuItem& PopupMenu::Item(const std::string& name) {
 }
 
 HMENU PopupMenu::Handle() {
-  if (menu_ != nullptr) DestroyMenu(menu_);  // destroys the submenus with it
+  menu_.reset();  // destroys the submenus with it
   commands_.clear();
   shownItems_.clear();
   menu_ = Build(items_);
-  return menu_;
+  return menu_.get();
 }
 
-HMENU PopupMenu::Build(const std::vector<std::unique_ptr<MenuItem>>& items) {
-  HMENU menu = CreatePopupMenu();
+UniqueMenu PopupMenu::Build(const std::vector<std::unique_ptr<MenuItem>>& items) {
+  UniqueMenu menu(CreatePopupMenu());
+  if (!menu) return menu;
   std::vector<MenuItem*> shown;
   for (const auto& item : items) {
     if (!item->visible) continue;
     shown.push_back(item.get());
     if (item->IsSeparator()) {
-      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+      AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
       continue;
     }
     const UINT state = item->enabled ? MF_ENABLED : MF_GRAYED;
     if (!item->items.empty()) {
-      AppendMenuW(menu, MF_POPUP | MF_STRING | state,
-                  reinterpret_cast<UINT_PTR>(Build(item->items)), item->caption.c_str());
+      // Once appended, the submenu belongs to the menu and goes with it.
+      UniqueMenu submenu = Build(item->items);
+      if (submenu &&
+          AppendMenuW(menu.get(), MF_POPUP | MF_STRING | state,
+                      reinterpret_cast<UINT_PTR>(submenu.get()), item->caption.c_str())) {
+        submenu.release();
+      }
     } else {
       commands_.push_back(item.get());
-      AppendMenuW(menu, MF_STRING | state, commands_.size(), item->caption.c_str());
+      AppendMenuW(menu.get(), MF_STRING | state, commands_.size(), item->caption.c_str());
     }
   }
-  shownItems_.emplace_back(menu, std::move(shown));
+  shownItems_.emplace_back(menu.get(), std::move(shown));
   return menu;
 }
 
 void PopupMenu::Popup(HWND owner, POINT at) {
   HMENU menu = Handle();
+  if (menu == nullptr) return;
   // The owner must be the foreground window, or the menu does not close when
   // the user clicks elsewhere (this matters when opened from the tray icon).
   SetForegroundWindow(owner);

@@ -12,10 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "ui/handles.h"
+
 namespace ui {
 
 // One row of a menu table. A caption of "-" is a separator; `level` 1 puts the
-// item into the submenu of the nearest level-0 item above it.
+// item into the submenu of the nearest level-0 item above it (a first row of
+// level 1, having none, is taken as level 0).
 struct MenuItemDef {
   const char* name;
   int level;
@@ -38,7 +41,6 @@ struct MenuItem {
 class PopupMenu {
  public:
   explicit PopupMenu(std::span<const MenuItemDef> table);
-  ~PopupMenu();
   PopupMenu(const PopupMenu&) = delete;
   PopupMenu& operator=(const PopupMenu&) = delete;
 
@@ -46,7 +48,8 @@ class PopupMenu {
   MenuItem& Item(const std::string& name);
   const std::vector<std::unique_ptr<MenuItem>>& Items() const { return items_; }
 
-  // The Win32 menu as it would show now (the handle stays valid until the next call).
+  // The Win32 menu as it would show now, owned by this object (the handle
+  // stays valid until the next call); nullptr when the system made none.
   HMENU Handle();
 
   // Shows the menu at a screen position and runs the chosen item's onClick.
@@ -56,11 +59,11 @@ class PopupMenu {
   std::optional<std::wstring> HintFor(WPARAM wParam, LPARAM lParam) const;
 
  private:
-  HMENU Build(const std::vector<std::unique_ptr<MenuItem>>& items);
+  UniqueMenu Build(const std::vector<std::unique_ptr<MenuItem>>& items);
   const MenuItem* FindByCommand(UINT command) const;
 
   std::vector<std::unique_ptr<MenuItem>> items_;
-  HMENU menu_ = nullptr;
+  UniqueMenu menu_;
   // What the last built menu holds: command id i + 1 is commands_[i]; each
   // submenu handle with its visible items in order.
   std::vector<MenuItem*> commands_;

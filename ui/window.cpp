@@ -1,18 +1,23 @@
 #include "ui/window.h"
 
+#include <commctrl.h>
+
+#include "ui/application.h"
+#include "ui/handles.h"
+
 namespace ui {
 namespace {
 
 // The property that ties a window handle to its object.
-constexpr wchar_t kObjectProperty[] = L"Quorvane.Window";
+constexpr wchar_t kObjectProperty[] = L"ui.Window";
 
 }  // namespace
 
 int Scale(int pixelsAt96Dpi) {
+  // The program is system-DPI aware: the DPI is the same for its whole run.
   static const int dpi = [] {
-    HDC screen = GetDC(nullptr);
-    const int value = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    const int value = screen.get() != nullptr ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
     return value > 0 ? value : 96;
   }();
   return MulDiv(pixelsAt96Dpi, dpi, 96);
@@ -64,7 +69,7 @@ RECT Window::ScreenRect() const {
   return rect;
 }
 
-void Window::RegisterClass(const wchar_t* className, UINT classStyle, HBRUSH background) {
+void Window::RegisterWindowClass(const wchar_t* className, UINT classStyle, HBRUSH background) {
   WNDCLASSEXW existing{sizeof existing};
   if (GetClassInfoExW(Instance(), className, &existing)) return;
   WNDCLASSEXW windowClass{sizeof windowClass};
@@ -74,7 +79,7 @@ void Window::RegisterClass(const wchar_t* className, UINT classStyle, HBRUSH bac
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = background;
   windowClass.lpszClassName = className;
-  windowClass.hIcon = LoadIconW(Instance(), MAKEINTRESOURCEW(1));
+  windowClass.hIcon = application::Icon();
   RegisterClassExW(&windowClass);
 }
 
@@ -86,10 +91,16 @@ bool Window::CreateHandle(DWORD exStyle, const wchar_t* className, const wchar_t
                          Instance(), this) != nullptr;
 }
 
-void Window::Subclass(HWND hwnd) {
+bool Window::Subclass(HWND hwnd) {
+  if (hwnd == nullptr) return false;
   Attach(hwnd);
-  baseProc_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)));
+  subclassed_ =
+      SetWindowSubclass(hwnd, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+  if (!subclassed_) {
+    Detach();
+    DestroyWindow(hwnd);
+  }
+  return subclassed_;
 }
 
 void Window::Attach(HWND hwnd) {
@@ -98,9 +109,9 @@ void Window::Attach(HWND hwnd) {
 }
 
 void Window::Detach() {
-  if (baseProc_ != nullptr) {
-    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(baseProc_));
-    baseProc_ = nullptr;
+  if (subclassed_) {
+    RemoveWindowSubclass(hwnd_, SubclassProc, 0);
+    subclassed_ = false;
   }
   RemovePropW(hwnd_, kObjectProperty);
   hwnd_ = nullptr;
@@ -111,8 +122,34 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Window::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (baseProc_ != nullptr) return CallWindowProcW(baseProc_, hwnd_, message, wParam, lParam);
+  if (subclassed_) return DefSubclassProc(hwnd_, message, wParam, lParam);
   return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+bool Window::HandleCommand(UINT) {
+  return false;
+}
+
+bool Window::HandleNotify(const NMHDR&, LRESULT&) {
+  return false;
+}
+
+LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND && lParam != 0) {
+    // From a control (a menu or an accelerator gives no window).
+    Window* control = FromHandle(reinterpret_cast<HWND>(lParam));
+    if (control != nullptr && control != this && control->HandleCommand(HIWORD(wParam))) return 0;
+  } else if (message == WM_NOTIFY && lParam != 0) {
+    const auto& notice = *reinterpret_cast<const NMHDR*>(lParam);
+    Window* control = FromHandle(notice.hwndFrom);
+    LRESULT result = 0;
+    if (control != nullptr && control != this && control->HandleNotify(notice, result)) {
+      return result;
+    }
+  }
+  const LRESULT result = HandleMessage(message, wParam, lParam);
+  if (message == WM_NCDESTROY) Detach();
+  return result;
 }
 
 LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -122,9 +159,14 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
   }
   Window* self = FromHandle(hwnd);
   if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
-  const LRESULT result = self->HandleMessage(message, wParam, lParam);
-  if (message == WM_NCDESTROY) self->Detach();
-  return result;
+  return self->Dispatch(message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR, DWORD_PTR self) {
+  auto* window = reinterpret_cast<Window*>(self);
+  if (window->hwnd_ != hwnd) return DefSubclassProc(hwnd, message, wParam, lParam);
+  return window->Dispatch(message, wParam, lParam);
 }
 
 }  // namespace ui

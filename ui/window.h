@@ -22,6 +22,8 @@ class Window {
   Window& operator=(const Window&) = delete;
   virtual ~Window();
 
+  // The window this object stands for; owned by the object, which destroys
+  // it when it goes.
   HWND hwnd() const { return hwnd_; }
 
   // The object behind one of the toolkit's windows, or nullptr.
@@ -41,28 +43,43 @@ class Window {
   RECT ScreenRect() const;
 
  protected:
-  // Registers a window class of the toolkit (once) whose procedure is WindowProc.
-  static void RegisterClass(const wchar_t* className, UINT classStyle, HBRUSH background);
+  // Registers a window class of the toolkit (once) whose procedure is
+  // WindowProc. Its icon is the one the program gave (application::SetIcon).
+  static void RegisterWindowClass(const wchar_t* className, UINT classStyle, HBRUSH background);
 
-  // Creates the window of a class registered by RegisterClass and ties it to this object.
+  // Creates the window of a class registered by RegisterWindowClass and ties
+  // it to this object. False when the system made no window.
   bool CreateHandle(DWORD exStyle, const wchar_t* className, const wchar_t* text, DWORD style,
                     int x, int y, int width, int height, HWND parent, HMENU menuOrId);
 
   // Ties a window of a system class (a button, say) to this object, keeping its
-  // own window procedure for everything HandleMessage does not take.
-  void Subclass(HWND hwnd);
+  // own window procedure for everything HandleMessage does not take. False
+  // when `hwnd` is nullptr (its creation failed) or it cannot be subclassed.
+  bool Subclass(HWND hwnd);
 
   // Everything the window receives. The default passes the message on.
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
 
+  // A WM_COMMAND or WM_NOTIFY that this control sent its parent, handed back to
+  // the control itself, whichever window of the toolkit its parent is (a form,
+  // a panel, a group box). True when the control took it; the parent then
+  // answers `result` (WM_NOTIFY) or 0 (WM_COMMAND).
+  virtual bool HandleCommand(UINT notifyCode);
+  virtual bool HandleNotify(const NMHDR& notice, LRESULT& result);
+
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR self);
+  // Hands a message to the object: a control's own command or notice goes to
+  // that control first, everything else to HandleMessage.
+  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
   void Attach(HWND hwnd);
   void Detach();
 
   HWND hwnd_ = nullptr;
-  WNDPROC baseProc_ = nullptr;  // the class's own procedure of a subclassed window
+  bool subclassed_ = false;  // a system-class window, passed on through DefSubclassProc
   std::wstring hint_;
 };
 

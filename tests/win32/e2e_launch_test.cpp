@@ -4,12 +4,13 @@
 
 #include <map>
 
+#include "app/tray_icon.h"
 #include "tests/win32/test_support.h"
 
 namespace qvntest {
 namespace {
 
-constexpr UINT kTrayCallbackMessage = WM_USER + 100;
+using qvn::kTrayCallbackMessage;
 
 // What a started copy of start_recorder wrote down; empty when it did not start.
 std::map<std::string, std::string> RecordOf(const std::wstring& program) {

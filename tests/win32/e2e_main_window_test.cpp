@@ -19,11 +19,6 @@ const std::wstring kGroupHint =
     L"右クリック：ポップアップメニューを表示します.";
 const std::wstring kPanelHint = L"右クリック：ポップアップメニューを表示します.";
 
-// A point far away from the launcher's windows.
-POINT Elsewhere() {
-  return {GetSystemMetrics(SM_CXSCREEN) - 20, GetSystemMetrics(SM_CYSCREEN) - 20};
-}
-
 // A top-level window of this test program, to stand in front or to pose as
 // another window titled "Quorvane".
 class TestWindow {

@@ -6,19 +6,20 @@
 
 #include <gtest/gtest.h>
 
+#include "app/tray_icon.h"
 #include "tests/win32/test_support.h"
 
 namespace qvntest {
 namespace {
 
-constexpr UINT kTrayCallbackMessage = WM_USER + 100;
+using qvn::kTrayCallbackMessage;
 
 // Whether the launcher's tray icon is there: only an icon that exists can be modified.
 bool TrayIconShown(HWND main) {
   NOTIFYICONDATAW icon{};
   icon.cbSize = NOTIFYICONDATAW_V2_SIZE;
   icon.hWnd = main;
-  icon.uID = 1;
+  icon.uID = qvn::kTrayIconId;
   return Shell_NotifyIconW(NIM_MODIFY, &icon) != FALSE;
 }
 

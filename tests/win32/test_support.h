@@ -77,6 +77,9 @@ std::wstring TextOf(HWND hwnd);
 
 // Moves the mouse pointer to a screen position, as a user's hand would.
 void MovePointerTo(POINT at);
+// A point far away from the launcher's windows, and the pointer moved there.
+POINT Elsewhere();
+void ParkPointer();
 // Presses and releases a key.
 void PressKey(WORD virtualKey);
 // A click of the right or the left button at a screen position.
