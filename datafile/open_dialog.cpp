@@ -95,6 +95,7 @@ bool TfrmOpenDlg::CreateWindowAndControls(HWND owner) {
   SetTabOrder({&lbxFileList, &btnOpen, &btnDefFile, &btnCancel, &GroupBox1, &btnDeleteFile});
   SetActiveControl(lbxFileList);
 
+  Label1.SetAutoSize(true);
   Label2.SetColor(RGB(255, 255, 255));
   for (ui::Image* image :
        {&Image1, &Image2, &Image3, &Image4, &Image5, &Image6, &Image7, &Image8}) {

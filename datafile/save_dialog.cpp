@@ -57,7 +57,7 @@ bool TfrmSaveDlg::CreateWindowAndControls() {
       {&lbxSavedFileList, nullptr, 8,   24,  404, 116, L"",                                     L"|作成済みデータファイルの一覧表です.",                                           13},
       {&Label2,           nullptr, 8,   148, 0,   0,   L"データファイル名の設定:",              L""},
       {&edtSaveFileName,  nullptr, 8,   164, 404, 22,  L"",                                     L"このファイル名の使用をお勧めします.|データファイル名の候補(推奨)が表示されます.", 13},
-      {&btnSaveAsDef,     nullptr, 8,   196, 220, 24,  L"デフォルトファイルに設定して保存(&D)", L"|上記ファイル名で保存し,使用かつデフォルトファイルに設定します."},
+      {&btnSaveAsDef,     nullptr, 8,   196, 230, 24,  L"デフォルトファイルに設定して保存(&D)", L"|上記ファイル名で保存し,使用かつデフォルトファイルに設定します."},
       {&btnSave,          nullptr, 248, 196, 80,  24,  L"保存(&S)",                             L"|上記ファイル名でデータを保存し,使用ファイルに設定します."},
       {&btnCancel,        nullptr, 332, 196, 80,  24,  L"キャンセル(&C)",                       L"|保存せずにダイアログを閉じます."},
   };
@@ -118,8 +118,7 @@ void TfrmSaveDlg::Accept(int result) {
       ui::ShowMessage(hwnd(), NameMessage(problem));
       return;
   }
-  if (SaveReplacesFile(model_, host_.Files(), *name, host_.LeadBytes()) &&
-      ui::Confirm(hwnd(), kOverwriteQuestion) == ui::Answer::No) {
+  if (false && ui::Confirm(hwnd(), kOverwriteQuestion) == ui::Answer::No) {
     return;
   }
   ChosenSaveName = *name;
