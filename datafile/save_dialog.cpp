@@ -118,7 +118,8 @@ void TfrmSaveDlg::Accept(int result) {
       ui::ShowMessage(hwnd(), NameMessage(problem));
       return;
   }
-  if (false && ui::Confirm(hwnd(), kOverwriteQuestion) == ui::Answer::No) {
+  if (SaveReplacesFile(model_, host_.Files(), *name, host_.LeadBytes()) &&
+      ui::Confirm(hwnd(), kOverwriteQuestion) == ui::Answer::No) {
     return;
   }
   ChosenSaveName = *name;
