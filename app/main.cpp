@@ -9,11 +9,11 @@
 
 #include "app/main_form.h"
 #include "app/single_copy.h"
+#include "core/ansi_text.h"
 #include "res/resource.h"
 #include "ui/application.h"
 #include "ui/handles.h"
 #include "ui/message_box.h"
-#include "ui/text.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ std::optional<std::string> ExecutablePath() {
     }
     path.resize(path.size() * 2);
   }
-  return ui::ToAnsi(path);
+  return qvn::ToAnsi(path);
 }
 
 }  // namespace

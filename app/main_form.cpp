@@ -5,6 +5,7 @@
 
 #include "app/about_box.h"
 #include "app/startup_shortcut.h"
+#include "core/ansi_text.h"
 #include "datafile/chosen_file.h"
 #include "datafile/open_dialog.h"
 #include "launch/launch_messages.h"
@@ -17,7 +18,6 @@
 #include "ui/application.h"
 #include "ui/file_icon.h"
 #include "ui/message_box.h"
-#include "ui/text.h"
 
 namespace qvn {
 namespace {
@@ -148,7 +148,7 @@ bool TMainForm::CreateWindowAndControls() {
   PopupMenu1.Item("miAbout").onClick = [this] { miAboutClick(); };
   PopupMenu1.Item("miClose").onClick = [this] { miCloseClick(); };
   PopupMenu1.Item("miSetToDef").onClick = [this] { miSetToDefClick(); };
-  PopupMenu1.Item("miDataRead").onClick = [this] { miDataReadClick(model_, *this, *this); };
+  PopupMenu1.Item("miDataRead").onClick = [this] { miDataReadClick(model_, *this, *this, *this); };
   PopupMenu1.Item("miTaskTray").onClick = [this] { miTaskTrayClick(); };
   PopupMenu1.Item("miFormShow").onClick = [this] { miFormShowClick(); };
   PopupMenu1.Item("miStartup").onClick = [this] { miStartupClick(); };
@@ -205,8 +205,7 @@ void TMainForm::miAboutClick() {
 }
 
 void TMainForm::miContentsClick() {
-  const std::wstring helpFile =
-      ui::FromAnsi(FolderPart(executablePath_, LeadBytes())) + kHelpFileName;
+  const std::wstring helpFile = FromAnsi(FolderPart(executablePath_, LeadBytes())) + kHelpFileName;
   // Windows Help is no longer part of newer systems; rather than let the
   // command do nothing, say so.
   wchar_t windowsFolder[MAX_PATH] = {};
@@ -230,6 +229,10 @@ void TMainForm::IdleHintCheck() {
 
 void TMainForm::miSetToDefClick() {
   MakeCurrentFileTheDefault(model_, *this);
+}
+
+std::optional<Error> TMainForm::RewriteConfiguration() {
+  return WriteConfigFile(model_, files_);
 }
 
 // --- The task tray -------------------------------------------------------------
@@ -326,7 +329,7 @@ void TMainForm::GroupBox1DblClick() {
 
 void TMainForm::LaunchSlot(ui::Image* image) {
   for (int i = 0; i < kSlotCount; ++i) {
-    if (SlotImage(i) == image) qvn::LaunchSlot(model_, *this, i);
+    if (SlotImage(i) == image) qvn::LaunchSlot(model_, *this, *this, i);
   }
 }
 
@@ -429,7 +432,7 @@ void TMainForm::ShowSlotIcons() {
 }
 
 void TMainForm::ShowError(const Error& error) {
-  ui::ShowError(hwnd(), ErrorText(error, ui::FromAnsi));
+  ui::ShowError(hwnd(), ErrorText(error, FromAnsi));
 }
 
 void TMainForm::ShowSlotHints() {
@@ -440,7 +443,7 @@ void TMainForm::ShowSlotHints() {
 }
 
 LeadByteRule TMainForm::LeadBytes() {
-  return ui::IsAnsiLeadByte;
+  return IsAnsiLeadByte;
 }
 
 int TMainForm::PlatformId() {

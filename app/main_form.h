@@ -4,12 +4,13 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
-#include "app/model.h"
 #include "app/startup.h"
 #include "app/tray_icon.h"
-#include "app/win32_file_system.h"
+#include "core/model.h"
+#include "core/win32_file_system.h"
 #include "datafile/data_file_host.h"
 #include "launch/launch_sequence.h"
 #include "ui/controls.h"
@@ -29,7 +30,11 @@ constexpr wchar_t kDefaultHintText[] =
     L"ここにカーソル位置に対応するヒントが表示されます.\r\n"
     L"★データファイル名には,表示される候補名を使用してください.";
 
-class TMainForm : public ui::Form, private StartupHost, private LaunchHost, private DataFileHost {
+class TMainForm : public ui::Form,
+                  public SlotDisplay,
+                  public DataFileHost,
+                  private StartupHost,
+                  private LaunchHost {
  public:
   // `executablePath` is the running program's full path in the ANSI code page;
   // the launcher keeps its files beside it.
@@ -89,6 +94,8 @@ class TMainForm : public ui::Form, private StartupHost, private LaunchHost, priv
   void ShowSlotHints() override;
   // Shows an error of the launcher's own logic in the default error box.
   void ShowError(const Error& error) override;
+  // Rewrites Config.qvc from the settings in memory, when it exists.
+  std::optional<Error> RewriteConfiguration() override;
 
   // --- Controls ---
   ui::Panel Panel1;

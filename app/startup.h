@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "app/errors.h"
-#include "app/file_system.h"
-#include "app/model.h"
-#include "datafile/path_names.h"
+#include "core/errors.h"
+#include "core/file_system.h"
+#include "core/model.h"
+#include "core/path_names.h"
 
 namespace qvn {
 

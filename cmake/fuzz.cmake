@@ -14,12 +14,12 @@ set(QVN_FUZZ_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=undef
 
 # The logic under test is instrumented too: coverage guides the fuzzer only
 # through code built with it.
-target_compile_options(qvn_core PRIVATE -fsanitize=fuzzer-no-link ${QVN_FUZZ_SANITIZERS})
+target_compile_options(qvn_portable PRIVATE -fsanitize=fuzzer-no-link ${QVN_FUZZ_SANITIZERS})
 
 foreach(target fuzz_data_file fuzz_config_file fuzz_integer_text)
   add_executable(${target} tests/fuzz/${target}.cpp)
   target_compile_options(${target} PRIVATE -fsanitize=fuzzer ${QVN_FUZZ_SANITIZERS} -Wall -Wextra)
   target_link_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined)
-  target_link_libraries(${target} PRIVATE qvn_core)
+  target_link_libraries(${target} PRIVATE qvn_portable)
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 endforeach()

@@ -17,7 +17,8 @@ set(QVN_WIN32_LIBS user32 gdi32 shell32 comctl32 comdlg32 ole32 uuid imm32)
 
 # The toolkit every window stands on, and the windows of the launcher.
 add_library(qvn_win STATIC
-  ui/text.cpp
+  core/ansi_text.cpp
+  core/win32_file_system.cpp
   ui/window.cpp
   ui/controls.cpp
   ui/form.cpp
@@ -28,11 +29,6 @@ add_library(qvn_win STATIC
   ui/edit_box.cpp
   ui/tool_tip.cpp
   ui/file_icon.cpp
-  app/main_form.cpp
-  app/about_box.cpp
-  app/single_copy.cpp
-  app/startup_shortcut.cpp
-  app/win32_file_system.cpp
   datafile/open_dialog.cpp
   datafile/save_dialog.cpp
   launch/launch_messages.cpp
@@ -40,8 +36,12 @@ add_library(qvn_win STATIC
   sysres/free_resources.cpp
   sysres/qt_thunk_call.S
   sysres/res_show_form.cpp
+  app/main_form.cpp
+  app/about_box.cpp
+  app/single_copy.cpp
+  app/startup_shortcut.cpp
 )
-target_link_libraries(qvn_win PUBLIC qvn_core ${QVN_WIN32_LIBS})
+target_link_libraries(qvn_win PUBLIC qvn_portable ${QVN_WIN32_LIBS})
 
 add_executable(Quorvane WIN32 app/main.cpp res/quorvane.rc)
 target_link_libraries(Quorvane PRIVATE qvn_win)

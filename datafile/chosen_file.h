@@ -5,7 +5,8 @@
 
 #include <string_view>
 
-#include "app/model.h"
+#include "core/model.h"
+#include "core/slot_display.h"
 #include "datafile/data_file.h"
 #include "datafile/data_file_host.h"
 
@@ -18,8 +19,8 @@ namespace qvn {
 // icons and hints, and kChosenAsDefault also makes it the default list
 // (MakeCurrentFileTheDefault). A file that fails to load is reported and
 // changes nothing: SlotList, CurrentDataFile and the default stay as they were.
-void OpenChosenDataFile(Model& model, DataFileHost& host, int openDialogResult,
-                        std::string_view chosenEntry);
+void OpenChosenDataFile(Model& model, DataFileHost& host, SlotDisplay& display,
+                        int openDialogResult, std::string_view chosenEntry);
 
 // The end of the save sequence, after the save dialog closed with
 // `saveDialogResult`. Unless a name was chosen, nothing happens. Otherwise
@@ -28,8 +29,8 @@ void OpenChosenDataFile(Model& model, DataFileHost& host, int openDialogResult,
 // shows its icons and hints, and kChosenAsDefault also makes it the default
 // list. A write or read-back that fails is reported, and CurrentDataFile and
 // the default stay as they were. True when the list was written and loaded.
-bool SaveListAs(Model& model, DataFileHost& host, int saveDialogResult, std::string_view chosenName,
-                const SlotPaths& paths, const SlotCodes& codes);
+bool SaveListAs(Model& model, DataFileHost& host, SlotDisplay& display, int saveDialogResult,
+                std::string_view chosenName, const SlotPaths& paths, const SlotCodes& codes);
 
 // DefaultDataFile := CurrentDataFile, then the configuration file is
 // rewritten when it exists (only the default in memory changes otherwise).

@@ -1,12 +1,10 @@
 #include "datafile/data_file.h"
 
-#include "datafile/line_reader.h"
-#include "settings/integer_text.h"
+#include "core/integer_text.h"
+#include "core/line_reader.h"
 
 namespace qvn {
 namespace {
-
-constexpr std::string_view kLineBreak = "\r\n";
 
 std::string PathFromLine(std::string line) {
   if (line == kNullText) return std::string();
@@ -15,14 +13,7 @@ std::string PathFromLine(std::string line) {
 
 // True when `name`'s extension is ".qvl" in any letter case.
 bool HasDataFileExtension(std::string_view name, LeadByteRule isLeadByte) {
-  const std::string_view extension = name.substr(RemoveExtension(name, isLeadByte).size());
-  if (extension.size() != kDataFileExtension.size()) return false;
-  for (std::size_t i = 0; i < extension.size(); ++i) {
-    char c = extension[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != kDataFileExtension[i]) return false;
-  }
-  return true;
+  return EqualsIgnoringAsciiCase(ExtensionPart(name, isLeadByte), kDataFileExtension);
 }
 
 }  // namespace

@@ -13,18 +13,15 @@
 #include <string_view>
 #include <vector>
 
-#include "app/errors.h"
-#include "app/file_system.h"
-#include "app/model.h"
-#include "datafile/path_names.h"
+#include "core/errors.h"
+#include "core/file_system.h"
+#include "core/model.h"
+#include "core/path_names.h"
 
 namespace qvn {
 
 inline constexpr std::string_view kDataFileExtension = ".qvl";
 inline constexpr std::string_view kDataFilePattern = "*.qvl";
-// Marks an empty slot in a data file and an absent value in the
-// configuration file.
-inline constexpr std::string_view kNullText = "NULL";
 
 using SlotPaths = std::array<std::string, kSlotCount>;
 using SlotCodes = std::array<std::int32_t, kSlotCount>;

@@ -1,11 +1,14 @@
 // What the data-file commands (the read command, the save sequence, the
 // default-file command) need of the program around them: the files, the
-// code page's splitting rule, the error box and the main window's slot row.
+// code page's splitting rule, the error box and the configuration file. The
+// main window's slot row is reached through SlotDisplay.
 #pragma once
 
-#include "app/errors.h"
-#include "app/file_system.h"
-#include "datafile/path_names.h"
+#include <optional>
+
+#include "core/errors.h"
+#include "core/file_system.h"
+#include "core/path_names.h"
 
 namespace qvn {
 
@@ -31,9 +34,9 @@ class DataFileHost {
   virtual LeadByteRule LeadBytes() = 0;
   // Shows an error in the default error box.
   virtual void ShowError(const Error& error) = 0;
-  // Bring the main window's icons and hints in line with SlotList.
-  virtual void ShowSlotIcons() = 0;
-  virtual void ShowSlotHints() = 0;
+  // Rewrites the configuration file from the settings in memory; nothing is
+  // written when the file does not exist. The error, if one stopped it.
+  virtual std::optional<Error> RewriteConfiguration() = 0;
 };
 
 }  // namespace qvn

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "app/file_system.h"
-#include "app/model.h"
+#include "core/file_system.h"
+#include "core/model.h"
 
 namespace qvn {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/errors.h"
-#include "app/file_system.h"
+#include "core/errors.h"
+#include "core/file_system.h"
+#include "core/path_names.h"
 #include "datafile/data_file.h"
-#include "datafile/path_names.h"
 
 namespace qvn {
 

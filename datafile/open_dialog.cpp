@@ -1,11 +1,11 @@
 #include "datafile/open_dialog.h"
 
+#include "core/ansi_text.h"
 #include "datafile/chosen_file.h"
 #include "datafile/deletion.h"
 #include "datafile/file_list.h"
 #include "ui/file_icon.h"
 #include "ui/message_box.h"
-#include "ui/text.h"
 
 namespace qvn {
 namespace {
@@ -115,7 +115,7 @@ bool TfrmOpenDlg::CreateWindowAndControls(HWND owner) {
 
 bool TfrmOpenDlg::Fill(const std::string& file) {
   for (auto& name : ListDataFiles(model_, host_.Files(), host_.LeadBytes())) {
-    lbxFileList.Add(ui::FromAnsi(name), static_cast<LPARAM>(entries_.size()));
+    lbxFileList.Add(FromAnsi(name), static_cast<LPARAM>(entries_.size()));
     entries_.push_back(std::move(name));
   }
   OpenDialogResult = kNotChosen;
@@ -195,7 +195,7 @@ void TfrmOpenDlg::btnCancelClick() {
 }
 
 void TfrmOpenDlg::ShowError(const FileError& error) {
-  ui::ShowError(hwnd(), ErrorText(error, ui::FromAnsi));
+  ui::ShowError(hwnd(), ErrorText(error, FromAnsi));
 }
 
 POINT TfrmOpenDlg::MessagePlace() const {
@@ -226,7 +226,8 @@ void TfrmOpenDlg::btnDeleteFileClick() {
 
 // --- The two uses --------------------------------------------------------------
 
-void miDataReadClick(Model& model, DataFileHost& host, const ui::Form& mainForm) {
+void miDataReadClick(Model& model, DataFileHost& host, SlotDisplay& display,
+                     const ui::Form& mainForm) {
   int result = kNotChosen;
   std::string chosen;
   {
@@ -239,7 +240,7 @@ void miDataReadClick(Model& model, DataFileHost& host, const ui::Form& mainForm)
     result = frmOpenDlg.OpenDialogResult;
     chosen = frmOpenDlg.ChosenDataFileName;
   }
-  OpenChosenDataFile(model, host, result, chosen);
+  OpenChosenDataFile(model, host, display, result, chosen);
 }
 
 std::optional<std::string> ChooseDefaultDataFile(const Model& model, DataFileHost& host,

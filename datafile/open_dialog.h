@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/model.h"
+#include "core/model.h"
+#include "core/slot_display.h"
 #include "datafile/data_file.h"
 #include "datafile/data_file_host.h"
 #include "ui/controls.h"
@@ -21,7 +22,8 @@ namespace qvn {
 // The read command "連続起動データ読み込み(&R)...": the dialog beside
 // `mainForm`, then the chosen file becomes the current list (and, with
 // "デフォルトファイルに設定して開く(&D)", the default one).
-void miDataReadClick(Model& model, DataFileHost& host, const ui::Form& mainForm);
+void miDataReadClick(Model& model, DataFileHost& host, SlotDisplay& display,
+                     const ui::Form& mainForm);
 
 // The choice of the default data file, for the settings dialog's "選択...":
 // the dialog captioned "連続起動デフォルトファイルの選択" with only "開く(&O)"

@@ -1,9 +1,9 @@
 #include "datafile/save_dialog.h"
 
+#include "core/ansi_text.h"
 #include "datafile/chosen_file.h"
 #include "datafile/save_name.h"
 #include "ui/message_box.h"
-#include "ui/text.h"
 
 namespace qvn {
 namespace {
@@ -107,7 +107,7 @@ void TfrmSaveDlg::btnCancelClick() {
 
 void TfrmSaveDlg::Accept(int result) {
   const std::wstring typed = edtSaveFileName.Text();
-  const std::optional<std::string> name = ui::ToAnsi(typed);
+  const std::optional<std::string> name = ToAnsi(typed);
   switch (const auto problem = CheckSaveName(model_, typed, name, host_.LeadBytes())) {
     case SaveNameProblem::kNone:
       break;
@@ -127,18 +127,19 @@ void TfrmSaveDlg::Accept(int result) {
   EndModal(IDOK);
 }
 
-bool RunSaveSequence(Model& model, DataFileHost& host, const ui::Form& settingsDialog,
-                     const SlotPaths& paths, const SlotCodes& codes) {
+bool RunSaveSequence(Model& model, DataFileHost& host, SlotDisplay& display,
+                     const ui::Form& settingsDialog, const SlotPaths& paths,
+                     const SlotCodes& codes) {
   int result = kNotChosen;
   std::string chosen;
   {
     TfrmSaveDlg frmSaveDlg(model, host, settingsDialog);
     if (!frmSaveDlg.CreateWindowAndControls()) return false;
     for (const auto& name : ListDataFiles(model, host.Files(), host.LeadBytes())) {
-      frmSaveDlg.lbxSavedFileList.Add(ui::FromAnsi(name), 0);
+      frmSaveDlg.lbxSavedFileList.Add(FromAnsi(name), 0);
     }
     // Selected whole, so that typing replaces the proposal.
-    frmSaveDlg.edtSaveFileName.SetText(ui::FromAnsi(SuggestDataFileName(paths, host.LeadBytes())));
+    frmSaveDlg.edtSaveFileName.SetText(FromAnsi(SuggestDataFileName(paths, host.LeadBytes())));
     frmSaveDlg.edtSaveFileName.SelectAll();
     frmSaveDlg.SaveDialogResult = kNotChosen;
     frmSaveDlg.lbxSavedFileList.SetHorizontalExtent(2 * frmSaveDlg.lbxSavedFileList.ClientWidth());
@@ -146,7 +147,7 @@ bool RunSaveSequence(Model& model, DataFileHost& host, const ui::Form& settingsD
     result = frmSaveDlg.SaveDialogResult;
     chosen = frmSaveDlg.ChosenSaveName;
   }
-  return SaveListAs(model, host, result, chosen, paths, codes);
+  return SaveListAs(model, host, display, result, chosen, paths, codes);
 }
 
 }  // namespace qvn

@@ -6,7 +6,8 @@
 
 #include <string>
 
-#include "app/model.h"
+#include "core/model.h"
+#include "core/slot_display.h"
 #include "datafile/data_file.h"
 #include "datafile/data_file_host.h"
 #include "ui/controls.h"
@@ -26,8 +27,9 @@ namespace qvn {
 // CurrentDataFile, and with "デフォルトファイルに設定して保存(&D)" also
 // DefaultDataFile, written to the configuration file when it exists. Errors
 // are shown. True when the list was written and read back.
-bool RunSaveSequence(Model& model, DataFileHost& host, const ui::Form& settingsDialog,
-                     const SlotPaths& paths, const SlotCodes& codes);
+bool RunSaveSequence(Model& model, DataFileHost& host, SlotDisplay& display,
+                     const ui::Form& settingsDialog, const SlotPaths& paths,
+                     const SlotCodes& codes);
 
 class TfrmSaveDlg : public ui::Form {
  public:

@@ -1,7 +1,5 @@
 #include "datafile/save_name.h"
 
-#include <array>
-
 #include "datafile/data_file.h"
 
 namespace qvn {
@@ -9,37 +7,24 @@ namespace {
 
 constexpr std::string_view kForbiddenCharacters = "\\/:*?\"<>|";
 
-// Calls `visit` with each character of `text`: one byte, or a lead byte with
-// its trail byte. False as soon as `visit` answers false.
-template <typename Visit>
-bool EachCharacter(std::string_view text, LeadByteRule isLeadByte, Visit visit) {
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t length =
-        isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
-    if (!visit(text.substr(i, length))) return false;
-    i += length;
-  }
-  return true;
-}
-
 std::size_t CharacterCount(std::string_view text, LeadByteRule isLeadByte) {
   std::size_t count = 0;
-  EachCharacter(text, isLeadByte, [&](std::string_view) { return ++count, true; });
+  ForEachCharacter(text, isLeadByte, [&](std::size_t, unsigned char) { ++count; });
   return count;
 }
 
 bool HasForbiddenCharacter(std::string_view name, LeadByteRule isLeadByte) {
   // The test is per character: in Shift-JIS the trail byte of ソ or 表 is
   // 0x5C, the code of "\", and such a name is fine.
-  return !EachCharacter(name, isLeadByte, [](std::string_view character) {
-    if (character.size() != 1) return true;
-    const auto byte = static_cast<unsigned char>(character[0]);
-    return byte >= 0x20 && kForbiddenCharacters.find(character[0]) == std::string_view::npos;
+  bool forbidden = false;
+  ForEachCharacter(name, isLeadByte, [&](std::size_t, unsigned char byte) {
+    if (isLeadByte(byte)) return;
+    if (byte < 0x20 ||
+        kForbiddenCharacters.find(static_cast<char>(byte)) != std::string_view::npos) {
+      forbidden = true;
+    }
   });
-}
-
-char Upper(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  return forbidden;
 }
 
 // Windows takes a file whose name, up to its first "." and without the
@@ -48,14 +33,15 @@ char Upper(char c) {
 bool IsDeviceName(std::string_view fileName) {
   std::string_view stem = fileName.substr(0, fileName.find('.'));
   while (!stem.empty() && stem.back() == ' ') stem.remove_suffix(1);
-  std::string upper;
-  for (const char c : stem) upper += Upper(c);
-  constexpr std::array<std::string_view, 4> kDevices = {"CON", "PRN", "AUX", "NUL"};
-  for (const auto device : kDevices) {
-    if (upper == device) return true;
+  for (const std::string_view device : {"CON", "PRN", "AUX", "NUL"}) {
+    if (EqualsIgnoringAsciiCase(stem, device)) return true;
   }
-  return upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT")) &&
-         upper[3] >= '1' && upper[3] <= '9';
+  for (const std::string port : {"COM", "LPT"}) {
+    for (char digit = '1'; digit <= '9'; ++digit) {
+      if (EqualsIgnoringAsciiCase(stem, port + digit)) return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace

@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/file_system.h"
-#include "app/model.h"
-#include "datafile/path_names.h"
+#include "core/file_system.h"
+#include "core/model.h"
+#include "core/path_names.h"
 
 namespace qvn {
 

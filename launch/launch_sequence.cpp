@@ -4,28 +4,12 @@
 
 namespace qvn {
 
-std::string ExtensionPart(std::string_view path, LeadByteRule isLeadByte) {
-  const std::string_view name = path.substr(FileNameStart(path, isLeadByte));
-  std::size_t dot = std::string_view::npos;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(name[i]);
-    if (byte == '.') dot = i;
-    if (isLeadByte(byte)) ++i;  // a trail byte is never a "."
-  }
-  return dot == std::string_view::npos ? std::string() : std::string(name.substr(dot));
-}
-
 bool IsSingleLaunchExtension(std::string_view extension) {
   return extension == ".EXE" || extension == ".exe";
 }
 
 bool IsConsecutiveLaunchExtension(std::string_view extension) {
-  if (extension.size() != 4) return false;
-  std::string upper(extension);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper == ".EXE";
+  return EqualsIgnoringAsciiCase(extension, ".EXE");
 }
 
 int ShowWindowForSizeCode(std::int32_t sizeCode) {
@@ -43,7 +27,7 @@ std::int32_t LaunchIntervalPause(std::int32_t launchInterval) {
   return launchInterval < 0 ? 0 : launchInterval;
 }
 
-void LaunchSlot(const Model& model, LaunchHost& host, int index) {
+void LaunchSlot(const Model& model, LaunchHost& host, SlotDisplay& display, int index) {
   if (index < 0 || index >= kSlotCount) return;
   const std::string& path = SlotPath(model, index);
   if (path.empty()) return;
@@ -53,7 +37,7 @@ void LaunchSlot(const Model& model, LaunchHost& host, int index) {
   // could not be started is not reported.
   host.StartSlotProgram(index);
   host.Pause(kSingleLaunchPauseMs);
-  host.ShowSlotIcons();
+  display.ShowSlotIcons();
   host.BringLauncherToFront();
 }
 

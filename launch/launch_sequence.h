@@ -8,8 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/model.h"
-#include "datafile/path_names.h"
+#include "core/model.h"
+#include "core/path_names.h"
+#include "core/slot_display.h"
 
 namespace qvn {
 
@@ -54,8 +55,6 @@ class LaunchHost {
   virtual LaunchAnswer ConfirmLaunch(LaunchMessage question) = 0;
 
   // --- The main window ---
-  // Reloads the icons of all eight slots from their paths.
-  virtual void ShowSlotIcons() = 0;
   // Makes the launcher the foreground program again: after a single launch,
   // and before the resource-stop message so that the message is in front.
   virtual void BringLauncherToFront() = 0;
@@ -66,10 +65,6 @@ class LaunchHost {
   // menu command "終了(&X)" does, which ends the launcher.
   virtual void CloseLauncher() = 0;
 };
-
-// The extension of a path: the text from the last "." of the file-name part,
-// the dot included; empty when the file name has no dot.
-std::string ExtensionPart(std::string_view path, LeadByteRule isLeadByte);
 
 // A single launch starts only ".EXE" or ".exe", exactly; ".Exe" is refused.
 bool IsSingleLaunchExtension(std::string_view extension);
@@ -90,7 +85,7 @@ std::int32_t LaunchIntervalPause(std::int32_t launchInterval);
 // ".EXE" or ".exe" do nothing and show nothing. Otherwise: start the program,
 // pause 2000 ms, refresh the slot icons, bring the launcher to the front, in
 // this order, whether or not the program could be started. No resource guard.
-void LaunchSlot(const Model& model, LaunchHost& host, int index);
+void LaunchSlot(const Model& model, LaunchHost& host, SlotDisplay& display, int index);
 
 // The consecutive launch, as a double-click on the group or the menu command
 // "連続起動(&E)" asks. Returns when the run has ended, been stopped or been

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/model.h"
+#include "core/model.h"
 #include "launch/ime_pass.h"
 
 namespace qvn {

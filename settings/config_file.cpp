@@ -2,16 +2,14 @@
 
 #include <string_view>
 
-#include "datafile/data_file.h"
-#include "datafile/line_reader.h"
-#include "settings/integer_text.h"
+#include "core/integer_text.h"
+#include "core/line_reader.h"
 
 namespace qvn {
 namespace {
 
 constexpr std::string_view kTrue = "TRUE";
 constexpr std::string_view kFalse = "FALSE";
-constexpr std::string_view kLineBreak = "\r\n";
 
 // The text of the seven lines, each with its CR LF.
 std::string ConfigText(bool screenSaver, bool trayAfterRun, bool loadList, bool imeOn,

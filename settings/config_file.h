@@ -13,9 +13,9 @@
 #include <optional>
 #include <string>
 
-#include "app/errors.h"
-#include "app/file_system.h"
-#include "app/model.h"
+#include "core/errors.h"
+#include "core/file_system.h"
+#include "core/model.h"
 
 namespace qvn {
 

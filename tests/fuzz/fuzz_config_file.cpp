@@ -7,8 +7,8 @@
 #include <string>
 #include <tuple>
 
+#include "core/integer_text.h"
 #include "settings/config_file.h"
-#include "settings/integer_text.h"
 #include "tests/native/fake_file_system.h"
 
 namespace {

@@ -8,8 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/integer_text.h"
+#include "core/line_reader.h"
 #include "datafile/data_file.h"
-#include "settings/integer_text.h"
 #include "tests/native/fake_file_system.h"
 
 namespace {

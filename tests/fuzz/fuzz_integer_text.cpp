@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/integer_text.h"
+#include "core/integer_text.h"
 
 namespace {
 

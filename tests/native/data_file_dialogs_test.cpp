@@ -10,6 +10,7 @@
 #include "datafile/deletion.h"
 #include "datafile/file_list.h"
 #include "datafile/save_name.h"
+#include "settings/config_file.h"
 #include "tests/native/fake_file_system.h"
 
 namespace qvn {
@@ -31,9 +32,12 @@ std::string ListOf(const std::string& first) {
                 "1", "0", "0", "0", "0", "0", "0", "0"});
 }
 
-// Records what the commands ask of the main window, in order.
-class FakeHost : public DataFileHost {
+// Records what the commands ask of the main window, in order; the
+// configuration file of `model` is written as the launcher writes it.
+class FakeHost : public DataFileHost, public SlotDisplay {
  public:
+  explicit FakeHost(const Model& model) : model_(model) {}
+
   qvntest::FakeFileSystem files;
   std::vector<std::string> calls;
   std::vector<Error> errors;
@@ -44,8 +48,12 @@ class FakeHost : public DataFileHost {
     errors.push_back(error);
     calls.push_back("ShowError");
   }
+  std::optional<Error> RewriteConfiguration() override { return WriteConfigFile(model_, files); }
   void ShowSlotIcons() override { calls.push_back("ShowSlotIcons"); }
   void ShowSlotHints() override { calls.push_back("ShowSlotHints"); }
+
+ private:
+  const Model& model_;
 };
 
 // A program folder with the initial list current and default, "other.qvl"
@@ -73,7 +81,7 @@ class DataFileDialogs : public ::testing::Test {
   }
 
   Model model;
-  FakeHost host;
+  FakeHost host{model};
 };
 
 // --- Deleting from the open dialog ---------------------------------------------
@@ -125,7 +133,7 @@ TEST_F(DataFileDialogs, WithoutAChoiceOpeningChangesNothing) {
   const Model before = model;
   const auto files = host.files.files;
   for (const int result : {kNotChosen, kCancelled}) {
-    OpenChosenDataFile(model, host, result, "other.qvl");
+    OpenChosenDataFile(model, host, host, result, "other.qvl");
     ExpectNothingChanged(before, files);
   }
   EXPECT_TRUE(host.calls.empty());
@@ -133,7 +141,7 @@ TEST_F(DataFileDialogs, WithoutAChoiceOpeningChangesNothing) {
 
 TEST_F(DataFileDialogs, OpeningLoadsTheEntryAndRefreshesTheMainWindow) {
   const auto files = host.files.files;
-  OpenChosenDataFile(model, host, kChosen, "other.qvl");
+  OpenChosenDataFile(model, host, host, kChosen, "other.qvl");
   EXPECT_EQ(model.CurrentDataFile, kFolder + "other.qvl");
   EXPECT_EQ(model.SlotList[0], "C:\\Tools\\other.exe");
   EXPECT_EQ(model.SlotSizeCodes[0], 1);
@@ -143,13 +151,13 @@ TEST_F(DataFileDialogs, OpeningLoadsTheEntryAndRefreshesTheMainWindow) {
 }
 
 TEST_F(DataFileDialogs, OpeningAsDefaultRewritesOnlyLine5OfAnExistingConfiguration) {
-  OpenChosenDataFile(model, host, kChosenAsDefault, "other.qvl");
+  OpenChosenDataFile(model, host, host, kChosenAsDefault, "other.qvl");
   EXPECT_EQ(model.DefaultDataFile, kFolder + "other.qvl");
   EXPECT_EQ(host.files.files[kConfig],
             Lines({"FALSE", "FALSE", "TRUE", "TRUE", kFolder + "other.qvl", "5000", "35"}));
 
   host.files.files.erase(kConfig);
-  OpenChosenDataFile(model, host, kChosenAsDefault, "Start.qvl");
+  OpenChosenDataFile(model, host, host, kChosenAsDefault, "Start.qvl");
   EXPECT_EQ(model.DefaultDataFile, kStart) << "in memory";
   EXPECT_FALSE(host.files.Exists(kConfig)) << "no configuration file is created";
 }
@@ -158,7 +166,7 @@ TEST_F(DataFileDialogs, AFileThatFailsToLoadIsReportedAndChangesNothing) {
   host.files.files[kFolder + "bad.qvl"] = Lines({"C:\\a.exe", "", "", "", "", "", "", ""});
   const Model before = model;
   const auto files = host.files.files;
-  OpenChosenDataFile(model, host, kChosenAsDefault, "bad.qvl");
+  OpenChosenDataFile(model, host, host, kChosenAsDefault, "bad.qvl");
   ExpectNothingChanged(before, files);
   EXPECT_EQ(host.errors, (std::vector<Error>{NotAnInteger{""}}));
   EXPECT_EQ(host.calls, (std::vector<std::string>{"ShowError"})) << "no refresh";
@@ -212,7 +220,7 @@ TEST_F(DataFileDialogs, SavingWritesTheListReadsItBackAndMakesItCurrent) {
   ASSERT_EQ(name, "edit_mailer");
   const std::string config = host.files.files[kConfig];
 
-  EXPECT_TRUE(SaveListAs(model, host, kChosen, name, paths, codes));
+  EXPECT_TRUE(SaveListAs(model, host, host, kChosen, name, paths, codes));
   const std::string written = kFolder + "edit_mailer.qvl";
   EXPECT_EQ(host.files.files[written],
             Lines({"C:\\Tools\\edit.exe", "NULL", "D:\\Mail\\mailer.exe", "NULL", "NULL", "NULL",
@@ -224,7 +232,7 @@ TEST_F(DataFileDialogs, SavingWritesTheListReadsItBackAndMakesItCurrent) {
   EXPECT_EQ(model.DefaultDataFile, kStart);
   EXPECT_EQ(host.files.files[kConfig], config);
 
-  EXPECT_TRUE(SaveListAs(model, host, kChosenAsDefault, "Start.qvl", paths, codes));
+  EXPECT_TRUE(SaveListAs(model, host, host, kChosenAsDefault, "Start.qvl", paths, codes));
   EXPECT_EQ(host.files.files[kStart], host.files.files[written]) << "the listed file is replaced";
   EXPECT_EQ(model.DefaultDataFile, kStart);
   EXPECT_EQ(host.files.files[kConfig],
@@ -235,12 +243,12 @@ TEST_F(DataFileDialogs, WithoutANameOrWhenTheWriteFailsSavingChangesNothing) {
   const SlotPaths paths{"C:\\Tools\\edit.exe"};
   const Model before = model;
   const auto files = host.files.files;
-  EXPECT_FALSE(SaveListAs(model, host, kNotChosen, "edit", paths, SlotCodes{}));
-  EXPECT_FALSE(SaveListAs(model, host, kCancelled, "edit", paths, SlotCodes{}));
+  EXPECT_FALSE(SaveListAs(model, host, host, kNotChosen, "edit", paths, SlotCodes{}));
+  EXPECT_FALSE(SaveListAs(model, host, host, kCancelled, "edit", paths, SlotCodes{}));
   EXPECT_TRUE(host.calls.empty());
 
   host.files.writeErrors[kFolder + "edit.qvl"] = kDiskFull;
-  EXPECT_FALSE(SaveListAs(model, host, kChosenAsDefault, "edit", paths, SlotCodes{}));
+  EXPECT_FALSE(SaveListAs(model, host, host, kChosenAsDefault, "edit", paths, SlotCodes{}));
   ExpectNothingChanged(before, files);
   EXPECT_EQ(host.errors, (std::vector<Error>{FileError{kDiskFull}}));
 }

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/file_system.h"
-#include "datafile/path_names.h"
+#include "core/file_system.h"
+#include "core/path_names.h"
 
 // How a failed expectation shows an error.
 namespace qvn {
@@ -67,22 +67,13 @@ class FakeFileSystem : public qvn::FileSystem {
       if (qvn::FolderPart(path, qvn::IsShiftJisLeadByte) != folder) continue;
       const std::string name = path.substr(folder.size());
       if (name.size() < tail.size()) continue;
-      if (EqualIgnoringCase(std::string_view(name).substr(name.size() - tail.size()), tail)) {
+      if (qvn::EqualsIgnoringAsciiCase(std::string_view(name).substr(name.size() - tail.size()),
+                                       tail)) {
         names.push_back(name);
       }
     }
     return names;
   }
-
- private:
-  static bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-      if (Lower(a[i]) != Lower(b[i])) return false;
-    }
-    return true;
-  }
-  static char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 };
 
 }  // namespace qvntest

@@ -1,4 +1,4 @@
-#include "settings/integer_text.h"
+#include "core/integer_text.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@ namespace {
 // Records what a launch asks of the platform, the user and the main window,
 // in order, as short words: "start 2", "pause 5000", "guard", "message
 // kNoEntries", "confirm", "icons", "front", "tray", "close".
-class FakeHost : public LaunchHost {
+class FakeHost : public LaunchHost, public SlotDisplay {
  public:
   std::vector<std::string> calls;
   // The guard answers true from this call on (1 = the first); 0 never.
@@ -38,6 +38,7 @@ class FakeHost : public LaunchHost {
     return answer;
   }
   void ShowSlotIcons() override { calls.push_back("icons"); }
+  void ShowSlotHints() override { calls.push_back("hints"); }
   void BringLauncherToFront() override { calls.push_back("front"); }
   void MoveToTray() override { calls.push_back("tray"); }
   void CloseLauncher() override { calls.push_back("close"); }
@@ -66,26 +67,6 @@ Model ModelWithSlots(const std::vector<std::pair<int, std::string>>& paths) {
 }
 
 // --- The extension rules ------------------------------------------------------
-
-TEST(Extension, IsTheTextFromTheLastDotOfTheFileName) {
-  EXPECT_EQ(ExtensionPart("C:\\Apps\\app.exe", IsShiftJisLeadByte), ".exe");
-  EXPECT_EQ(ExtensionPart("C:\\Apps\\app.tar.EXE", IsShiftJisLeadByte), ".EXE");
-  EXPECT_EQ(ExtensionPart("C:\\Apps\\app.", IsShiftJisLeadByte), ".");
-  EXPECT_EQ(ExtensionPart("app.exe", IsShiftJisLeadByte), ".exe");
-  EXPECT_EQ(ExtensionPart("C:app.exe", IsShiftJisLeadByte), ".exe");
-}
-
-TEST(Extension, IsEmptyWhenOnlyTheFolderHasADot) {
-  EXPECT_EQ(ExtensionPart("C:\\Tools.old\\run", IsShiftJisLeadByte), "");
-  EXPECT_EQ(ExtensionPart("C:\\Apps\\", IsShiftJisLeadByte), "");
-  EXPECT_EQ(ExtensionPart("", IsShiftJisLeadByte), "");
-}
-
-TEST(Extension, ATrailByte0x5CDoesNotEndTheFolder) {
-  // "C:\ソ.exe\ソ" has no extension; "C:\a\ソ.exe" has ".exe". (ソ is 0x83 0x5C.)
-  EXPECT_EQ(ExtensionPart("C:\\\x83\x5C.exe\\\x83\x5C", IsShiftJisLeadByte), "");
-  EXPECT_EQ(ExtensionPart("C:\\a\\\x83\x5C.exe", IsShiftJisLeadByte), ".exe");
-}
 
 TEST(Extension, ASingleLaunchTakesOnlyUpperOrLowerCase) {
   EXPECT_TRUE(IsSingleLaunchExtension(".EXE"));
@@ -129,7 +110,7 @@ TEST(SingleLaunch, StartsPausesRefreshesTheIconsAndComesToTheFront) {
   for (const char* path : {"C:\\Apps\\App.EXE", "C:\\Apps\\app.exe"}) {
     const Model model = ModelWithSlots({{2, path}});
     FakeHost host;
-    LaunchSlot(model, host, 2);
+    LaunchSlot(model, host, host, 2);
     EXPECT_EQ(host.calls, (Calls{"start 2", "pause 2000", "icons", "front"})) << path;
   }
 }
@@ -139,7 +120,7 @@ TEST(SingleLaunch, DoesNothingForAnyOtherExtension) {
                            "C:\\Apps\\run.com", "C:\\Apps\\run.bat", "C:\\Tools.old\\run"}) {
     const Model model = ModelWithSlots({{2, path}});
     FakeHost host;
-    LaunchSlot(model, host, 2);
+    LaunchSlot(model, host, host, 2);
     EXPECT_EQ(host.calls, Calls{}) << path;
   }
 }
@@ -147,17 +128,17 @@ TEST(SingleLaunch, DoesNothingForAnyOtherExtension) {
 TEST(SingleLaunch, AnEmptySlotOrNoListDoesNothing) {
   FakeHost host;
   const Model unset = ModelWithSlots({{0, "C:\\a.exe"}});
-  LaunchSlot(unset, host, 1);
+  LaunchSlot(unset, host, host, 1);
   const Model noList;
-  for (int index = 0; index < 8; ++index) LaunchSlot(noList, host, index);
+  for (int index = 0; index < 8; ++index) LaunchSlot(noList, host, host, index);
   EXPECT_EQ(host.calls, Calls{});
 }
 
 TEST(SingleLaunch, AnIconThatIsNoneOfTheEightDoesNothing) {
   const Model model = ModelWithSlots({{0, "C:\\a.exe"}, {7, "C:\\h.exe"}});
   FakeHost host;
-  LaunchSlot(model, host, -1);
-  LaunchSlot(model, host, 8);
+  LaunchSlot(model, host, host, -1);
+  LaunchSlot(model, host, host, 8);
   EXPECT_EQ(host.calls, Calls{});
 }
 
@@ -165,7 +146,7 @@ TEST(SingleLaunch, IsNeverRefusedForLackOfResourcesNorCounted) {
   Model model = ModelWithSlots({{0, "C:\\a.exe"}});
   FakeHost host;
   host.guardTrueFromCall = 1;
-  LaunchSlot(model, host, 0);
+  LaunchSlot(model, host, host, 0);
   EXPECT_EQ(host.Count("guard"), 0);
   EXPECT_EQ(host.Count("start 0"), 1);
   EXPECT_EQ(model.ConsecutiveLaunchCount, 0);
@@ -175,7 +156,7 @@ TEST(SingleLaunch, ThePauseIsFixedWhateverTheInterval) {
   Model model = ModelWithSlots({{0, "C:\\a.exe"}});
   model.LaunchInterval = 100;
   FakeHost host;
-  LaunchSlot(model, host, 0);
+  LaunchSlot(model, host, host, 0);
   EXPECT_EQ(host.Count("pause 2000"), 1);
   EXPECT_EQ(host.Count("pause 100"), 0);
 }

@@ -1,4 +1,4 @@
-#include "datafile/line_reader.h"
+#include "core/line_reader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/model.h"
+#include "core/model.h"
 
 #include <gtest/gtest.h>
 

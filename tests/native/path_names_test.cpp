@@ -1,4 +1,4 @@
-#include "datafile/path_names.h"
+#include "core/path_names.h"
 
 #include <gtest/gtest.h>
 
@@ -33,6 +33,24 @@ TEST(PathNames, ExtensionIsCutAtTheLastDotOfTheFileName) {
   EXPECT_EQ(RemoveExtension(".qvl", IsShiftJisLeadByte), "");
   // A dot in a folder name is no extension.
   EXPECT_EQ(RemoveExtension("C:\\v1.2\\tool", IsShiftJisLeadByte), "C:\\v1.2\\tool");
+}
+
+TEST(PathNames, TheExtensionIsTheTextFromTheLastDotOfTheFileName) {
+  EXPECT_EQ(ExtensionPart("C:\\Apps\\app.tar.EXE", IsShiftJisLeadByte), ".EXE");
+  EXPECT_EQ(ExtensionPart("C:\\Apps\\app.", IsShiftJisLeadByte), ".");
+  EXPECT_EQ(ExtensionPart("C:app.exe", IsShiftJisLeadByte), ".exe");
+  // Only the folder has a dot, or there is no file name at all.
+  EXPECT_EQ(ExtensionPart("C:\\Tools.old\\run", IsShiftJisLeadByte), "");
+  EXPECT_EQ(ExtensionPart("C:\\Apps\\", IsShiftJisLeadByte), "");
+  // "C:\ソ.exe\ソ" has none: ソ's trail byte 0x5C does not end the folder.
+  EXPECT_EQ(ExtensionPart("C:\\\x83\x5C.exe\\\x83\x5C", IsShiftJisLeadByte), "");
+  EXPECT_EQ(ExtensionPart(kToolPath, IsShiftJisLeadByte), ".exe");
+}
+
+TEST(PathNames, ExtensionsCompareInAnyLetterCase) {
+  EXPECT_TRUE(EqualsIgnoringAsciiCase(".QvL", ".qvl"));
+  EXPECT_FALSE(EqualsIgnoringAsciiCase(".qvl2", ".qvl"));
+  EXPECT_FALSE(EqualsIgnoringAsciiCase(".q\x83\x5C", ".qvl"));
 }
 
 TEST(PathNames, ALeadByteAtTheVeryEndDoesNotReadPastTheText) {

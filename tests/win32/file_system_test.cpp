@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/win32_file_system.h"
+#include "core/ansi_text.h"
+#include "core/win32_file_system.h"
 #include "tests/win32/test_support.h"
-#include "ui/text.h"
 
 namespace qvn {
 
@@ -25,10 +25,10 @@ class FileSystemOnDisk : public ::testing::Test {
  protected:
   // The ANSI path of a file in the temporary folder.
   std::string Path(const std::string& name) const { return Ansi(folder.path()) + name; }
-  std::wstring WidePath(const std::string& name) const { return ui::FromAnsi(Path(name)); }
+  std::wstring WidePath(const std::string& name) const { return FromAnsi(Path(name)); }
 
   static std::string Ansi(const std::wstring& text) {
-    const auto ansi = ui::ToAnsi(text);
+    const auto ansi = ToAnsi(text);
     EXPECT_TRUE(ansi.has_value());
     return ansi.value_or("");
   }

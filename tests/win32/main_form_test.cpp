@@ -8,8 +8,8 @@
 
 #include <shlobj.h>
 
+#include "core/ansi_text.h"
 #include "tests/win32/test_support.h"
-#include "ui/text.h"
 
 namespace qvn {
 namespace {
@@ -23,7 +23,7 @@ struct ShownItem {
 };
 
 void PrintTo(const ShownItem& item, std::ostream* out) {
-  *out << ui::ToAnsi(item.caption).value_or("?") << (item.enabled ? "" : " (disabled)");
+  *out << ToAnsi(item.caption).value_or("?") << (item.enabled ? "" : " (disabled)");
   if (!item.submenu.empty()) {
     *out << " {";
     for (const auto& subitem : item.submenu) PrintTo(subitem, out), *out << "; ";
@@ -59,7 +59,7 @@ class MainFormTest : public ::testing::Test {
 
   qvntest::TempFolder folder;
   Model model;
-  TMainForm form{model, *ui::ToAnsi(folder.File(L"Quorvane.exe"))};
+  TMainForm form{model, *ToAnsi(folder.File(L"Quorvane.exe"))};
 };
 
 TEST_F(MainFormTest, PopupMenuHoldsEveryItemInOrder) {
@@ -187,7 +187,7 @@ TEST_F(MainFormTest, SlotHintsFollowWhichSlotsAreSet) {
 }
 
 TEST_F(MainFormTest, ComputesItsPathsFromTheProgramsFolder) {
-  const std::string folderPath = *ui::ToAnsi(folder.path());
+  const std::string folderPath = *ToAnsi(folder.path());
   EXPECT_EQ(model.ProgramFolder, folderPath);
   EXPECT_EQ(model.InitialDataFile, folderPath + "Start.qvl");
   EXPECT_EQ(model.ConfigFile, folderPath + "Config.qvc");
@@ -203,7 +203,7 @@ TEST(MainFormStartup, WithTheShortcutPresentTheMenuOffersItsRemoval) {
 
   qvntest::TempFolder folder;
   Model model;
-  TMainForm form{model, *ui::ToAnsi(folder.File(L"Quorvane.exe"))};
+  TMainForm form{model, *ToAnsi(folder.File(L"Quorvane.exe"))};
   ASSERT_TRUE(form.CreateWindowAndControls());
   form.FormCreate();
   DeleteFileW(link.c_str());

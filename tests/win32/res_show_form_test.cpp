@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "app/main_form.h"
+#include "core/ansi_text.h"
 #include "sysres/free_resources.h"
 #include "tests/win32/test_support.h"
 #include "ui/application.h"
-#include "ui/text.h"
 
 namespace qvn {
 namespace {
@@ -148,7 +148,7 @@ class ResShowFormTest : public ::testing::Test {
 
   qvntest::TempFolder folder;
   Model model;
-  TMainForm mainForm{model, *ui::ToAnsi(folder.File(L"Quorvane.exe"))};
+  TMainForm mainForm{model, *ToAnsi(folder.File(L"Quorvane.exe"))};
 };
 
 TEST_F(ResShowFormTest, MeasuresSystemGdiAndUserBeforeTheDialogExists) {

@@ -11,11 +11,11 @@
 #include <thread>
 
 #include "app/startup.h"
-#include "app/win32_file_system.h"
+#include "core/ansi_text.h"
+#include "core/win32_file_system.h"
 #include "datafile/open_dialog.h"
 #include "settings/config_file.h"
 #include "tests/win32/test_support.h"
-#include "ui/text.h"
 
 namespace qvn {
 namespace {
@@ -41,14 +41,18 @@ const std::wstring kOverwriteQuestion =
 
 // The files and the error box of the program; the main window's refresh is
 // only counted.
-class Host : public DataFileHost {
+class Host : public DataFileHost, public SlotDisplay {
  public:
+  explicit Host(const Model& model) : model_(model) {}
+
   FileSystem& Files() override { return files; }
-  LeadByteRule LeadBytes() override { return ui::IsAnsiLeadByte; }
+  LeadByteRule LeadBytes() override { return IsAnsiLeadByte; }
   void ShowError(const Error& error) override { errors.push_back(error); }
+  std::optional<Error> RewriteConfiguration() override { return WriteConfigFile(model_, files); }
   void ShowSlotIcons() override { ++refreshes; }
   void ShowSlotHints() override {}
 
+  const Model& model_;
   Win32FileSystem files;
   std::vector<Error> errors;
   int refreshes = 0;
@@ -77,7 +81,7 @@ class SettingsStandIn : public ui::Form {
 class DataFileDialogs : public ::testing::Test {
  protected:
   void SetUp() override {
-    ComputePaths(model, *ui::ToAnsi(folder.File(L"Quorvane.exe")), ui::IsAnsiLeadByte);
+    ComputePaths(model, *ToAnsi(folder.File(L"Quorvane.exe")), IsAnsiLeadByte);
     SetNewConfigSettings(model);
     model.CurrentDataFile = model.InitialDataFile;
     qvntest::WriteFileBytes(folder.File(L"Start.qvl"),
@@ -107,7 +111,7 @@ class DataFileDialogs : public ::testing::Test {
   bool Save(const std::function<void(HWND)>& user) {
     bool saved = false;
     WhileShown(
-        L"TfrmSaveDlg", [&] { saved = RunSaveSequence(model, host, settings, paths, codes); },
+        L"TfrmSaveDlg", [&] { saved = RunSaveSequence(model, host, host, settings, paths, codes); },
         user);
     return saved;
   }
@@ -143,7 +147,7 @@ class DataFileDialogs : public ::testing::Test {
 
   qvntest::TempFolder folder;
   Model model;
-  Host host;
+  Host host{model};
   SettingsStandIn settings;
   SlotPaths paths{"C:\\Tools\\edit.exe", "", "D:\\Mail\\mailer.exe"};
   SlotCodes codes{1, 0, 2};

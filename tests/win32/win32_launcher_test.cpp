@@ -14,9 +14,9 @@
 #include <string>
 #include <thread>
 
+#include "core/ansi_text.h"
 #include "launch/launch_messages.h"
 #include "tests/win32/test_support.h"
-#include "ui/text.h"
 
 namespace qvn {
 namespace {
@@ -24,7 +24,7 @@ namespace {
 constexpr wchar_t kRecorderClass[] = L"QvnStartRecorder";
 
 std::string Ansi(const std::wstring& text) {
-  return ui::ToAnsi(text).value();
+  return ToAnsi(text).value();
 }
 
 // What a copy of start_recorder.exe wrote about its start.

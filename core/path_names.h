@@ -18,6 +18,16 @@ using LeadByteRule = bool (*)(unsigned char byte);
 // Shift-JIS (code page 932): lead bytes 0x81 to 0x9F and 0xE0 to 0xFC.
 bool IsShiftJisLeadByte(unsigned char byte);
 
+// Calls visit(position, byte) for the first byte of every character.
+template <typename Visit>
+void ForEachCharacter(std::string_view text, LeadByteRule isLeadByte, Visit visit) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    visit(i, byte);
+    if (isLeadByte(byte)) ++i;  // skip the trail byte, whatever its value
+  }
+}
+
 // Where the file-name part starts: just after the last "\" or ":"; 0 when
 // there is neither.
 std::size_t FileNameStart(std::string_view path, LeadByteRule isLeadByte);
@@ -32,5 +42,14 @@ std::string FolderPart(std::string_view path, LeadByteRule isLeadByte);
 // name itself when it has no such ".". A name whose only "." is its first
 // character becomes empty.
 std::string RemoveExtension(std::string_view name, LeadByteRule isLeadByte);
+
+// The extension of a path: the text from the last "." after the last "\" or
+// ":", the dot included; empty when the file name has no dot.
+std::string ExtensionPart(std::string_view path, LeadByteRule isLeadByte);
+
+// True when `text` equals `ascii` with the letters A to Z taken as a to z.
+// `ascii` holds only ASCII characters (an extension such as ".qvl"), so no
+// byte of a double-byte character in `text` can match a letter of it.
+bool EqualsIgnoringAsciiCase(std::string_view text, std::string_view ascii);
 
 }  // namespace qvn

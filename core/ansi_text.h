@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace ui {
+namespace qvn {
 
 // ANSI code page bytes to UTF-16, for display.
 std::wstring FromAnsi(std::string_view text);
@@ -19,4 +19,4 @@ std::optional<std::string> ToAnsi(std::wstring_view text);
 // The code page's lead-byte rule, for splitting paths into their parts.
 bool IsAnsiLeadByte(unsigned char byte);
 
-}  // namespace ui
+}  // namespace qvn

@@ -1,5 +1,5 @@
 // Reads the launcher's text files line by line, by the rules both of its file
-// formats share:
+// formats (launch lists and the configuration) share:
 //
 //   - a line ends at LF or at CR LF; the break is not part of the line;
 //   - a CR that is not followed by LF is dropped from the line's text;
@@ -12,6 +12,11 @@
 #include <string_view>
 
 namespace qvn {
+
+// Both formats also end every line they write with CR LF, and write "NULL"
+// for an empty slot (launch lists) or an absent value (configuration).
+inline constexpr std::string_view kLineBreak = "\r\n";
+inline constexpr std::string_view kNullText = "NULL";
 
 class LineReader {
  public:

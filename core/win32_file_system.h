@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/file_system.h"
+#include "core/file_system.h"
 
 namespace qvn {
 

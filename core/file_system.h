@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/errors.h"
+#include "core/errors.h"
 
 namespace qvn {
 

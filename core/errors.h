@@ -52,7 +52,7 @@ class [[nodiscard]] Result {
   std::variant<T, E> state_;
 };
 
-// Turns the ANSI bytes of a text into UTF-16 for display (ui::FromAnsi).
+// Turns the ANSI bytes of a text into UTF-16 for display (FromAnsi).
 using AnsiToWide = std::wstring (*)(std::string_view);
 
 // The Japanese text of an error as the error box shows it, without the

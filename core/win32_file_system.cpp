@@ -1,9 +1,9 @@
-#include "app/win32_file_system.h"
+#include "core/win32_file_system.h"
 
 #include <algorithm>
 
-#include "datafile/path_names.h"
-#include "ui/text.h"
+#include "core/ansi_text.h"
+#include "core/path_names.h"
 
 namespace qvn {
 namespace {
@@ -140,7 +140,7 @@ std::optional<FileError> Win32FileSystem::ReplaceWith(const std::string& path,
 
   // The new content goes into a file of its own in the same folder, so that
   // the rename stays on one volume and the old file is replaced in one step.
-  std::string folder = FolderPart(path, ui::IsAnsiLeadByte);
+  std::string folder = FolderPart(path, IsAnsiLeadByte);
   if (folder.empty()) folder = ".";
   char temporary[MAX_PATH];
   if (GetTempFileNameA(folder.c_str(), "qvn", 0, temporary) == 0) return LastError();

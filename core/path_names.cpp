@@ -1,19 +1,9 @@
-#include "datafile/path_names.h"
+#include "core/path_names.h"
 
 namespace qvn {
 namespace {
 
-// Calls visit(position, byte) for the first byte of every character.
-template <typename Visit>
-void ForEachCharacter(std::string_view text, LeadByteRule isLeadByte, Visit visit) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    visit(i, byte);
-    if (isLeadByte(byte)) ++i;  // skip the trail byte, whatever its value
-  }
-}
-
-// Position of the last "." after the file-name start, or npos.
+// Position of the last "." after the last "\" or ":", or npos.
 std::size_t ExtensionDot(std::string_view name, LeadByteRule isLeadByte) {
   std::size_t dot = std::string_view::npos;
   ForEachCharacter(name, isLeadByte, [&](std::size_t i, unsigned char byte) {
@@ -50,6 +40,22 @@ std::string FolderPart(std::string_view path, LeadByteRule isLeadByte) {
 
 std::string RemoveExtension(std::string_view name, LeadByteRule isLeadByte) {
   return std::string(name.substr(0, ExtensionDot(name, isLeadByte)));
+}
+
+std::string ExtensionPart(std::string_view path, LeadByteRule isLeadByte) {
+  const std::size_t dot = ExtensionDot(path, isLeadByte);
+  return dot == std::string_view::npos ? std::string() : std::string(path.substr(dot));
+}
+
+bool EqualsIgnoringAsciiCase(std::string_view text, std::string_view ascii) {
+  const auto lower = [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
+  if (text.size() != ascii.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (lower(text[i]) != lower(ascii[i])) return false;
+  }
+  return true;
 }
 
 }  // namespace qvn

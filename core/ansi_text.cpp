@@ -1,8 +1,8 @@
-#include "ui/text.h"
+#include "core/ansi_text.h"
 
 #include <windows.h>
 
-namespace ui {
+namespace qvn {
 
 std::wstring FromAnsi(std::string_view text) {
   if (text.empty()) return {};
@@ -33,4 +33,4 @@ bool IsAnsiLeadByte(unsigned char byte) {
   return IsDBCSLeadByte(byte) != FALSE;
 }
 
-}  // namespace ui
+}  // namespace qvn
