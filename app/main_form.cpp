@@ -6,6 +6,9 @@
 #include "app/about_box.h"
 #include "app/startup_shortcut.h"
 #include "core/ansi_text.h"
+#include "datafile/chosen_file.h"
+#include "datafile/open_dialog.h"
+#include "datafile/save_dialog.h"
 #include "launch/launch_messages.h"
 #include "launch/win32_launcher.h"
 #include "res/resource.h"
@@ -144,6 +147,7 @@ bool TMainForm::CreateWindowAndControls() {
   PopupMenu1.Item("miAbout").onClick = [this] { miAboutClick(); };
   PopupMenu1.Item("miClose").onClick = [this] { miCloseClick(); };
   PopupMenu1.Item("miSetToDef").onClick = [this] { miSetToDefClick(); };
+  PopupMenu1.Item("miDataRead").onClick = [this] { miDataReadClick(model_, *this, *this, *this); };
   PopupMenu1.Item("miTaskTray").onClick = [this] { miTaskTrayClick(); };
   PopupMenu1.Item("miFormShow").onClick = [this] { miFormShowClick(); };
   PopupMenu1.Item("miStartup").onClick = [this] { miStartupClick(); };
@@ -224,11 +228,11 @@ void TMainForm::IdleHintCheck() {
 }
 
 void TMainForm::miSetToDefClick() {
-  // Without a list that came from a file there is nothing to make the
-  // default; the default and the configuration file stay as they are.
-  if (model_.CurrentDataFile.empty()) return;
-  model_.DefaultDataFile = model_.CurrentDataFile;
-  if (const auto error = WriteConfigFile(model_, files_)) ShowError(*error);
+  MakeCurrentFileTheDefault(model_, *this);
+}
+
+std::optional<Error> TMainForm::RewriteConfiguration() {
+  return WriteConfigFile(model_, files_);
 }
 
 // --- The task tray -------------------------------------------------------------
@@ -443,10 +447,13 @@ void TMainForm::miSetupClick() {
   ShowSlotIcons();
 }
 
-void TMainForm::SaveSlotList(ui::Form&, const SlotPaths&, const SlotCodes&) {}
+void TMainForm::SaveSlotList(ui::Form& settingsDialog, const SlotPaths& paths,
+                             const SlotCodes& codes) {
+  RunSaveSequence(model_, *this, *this, settingsDialog, paths, codes);
+}
 
-std::optional<std::string> TMainForm::ChooseDefaultDataFile(ui::Form&) {
-  return std::nullopt;
+std::optional<std::string> TMainForm::ChooseDefaultDataFile(ui::Form& settingsDialog) {
+  return qvn::ChooseDefaultDataFile(model_, *this, settingsDialog);
 }
 
 void TMainForm::ShowError(const Error& error) {

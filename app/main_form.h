@@ -4,12 +4,14 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "app/startup.h"
 #include "app/tray_icon.h"
 #include "core/model.h"
 #include "core/win32_file_system.h"
+#include "datafile/data_file_host.h"
 #include "launch/launch_sequence.h"
 #include "settings/setup_form.h"
 #include "ui/controls.h"
@@ -31,6 +33,7 @@ constexpr wchar_t kDefaultHintText[] =
 
 class TMainForm : public ui::Form,
                   public SlotDisplay,
+                  public DataFileHost,
                   private StartupHost,
                   private LaunchHost,
                   private SetupHost {
@@ -95,6 +98,8 @@ class TMainForm : public ui::Form,
   void ShowSlotHints() override;
   // Shows an error of the launcher's own logic in the default error box.
   void ShowError(const Error& error) override;
+  // Rewrites Config.qvc from the settings in memory, when it exists.
+  std::optional<Error> RewriteConfiguration() override;
 
   // --- Controls ---
   ui::Panel Panel1;

@@ -31,9 +31,12 @@ add_library(qvn_win STATIC
   ui/edit_box.cpp
   ui/file_icon.cpp
   ui/file_open_dialog.cpp
+  ui/list_box.cpp
   ui/page_control.cpp
   ui/radio_group.cpp
   ui/tool_tip.cpp
+  datafile/open_dialog.cpp
+  datafile/save_dialog.cpp
   launch/launch_messages.cpp
   launch/win32_launcher.cpp
   sysres/free_resources.cpp

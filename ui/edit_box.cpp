@@ -11,8 +11,7 @@ bool EditBox::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
   return Subclass(edit);
 }
 
-void EditBox::FocusAndSelectAll() {
-  SetFocus(hwnd());
+void EditBox::SelectAll() {
   SendMessageW(hwnd(), EM_SETSEL, 0, -1);
 }
 

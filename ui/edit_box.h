@@ -14,9 +14,8 @@ class EditBox : public Control {
  public:
   explicit EditBox(const EditBoxDef& def = {}) : def_(def) {}
 
-  // Gives the box the keyboard focus with its whole text selected, so that
-  // typing replaces it.
-  void FocusAndSelectAll();
+  // Selects the whole text; typing then replaces it.
+  void SelectAll();
 
  protected:
   bool CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;

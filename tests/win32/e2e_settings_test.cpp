@@ -86,8 +86,7 @@ class SettingsDialog : public ::testing::Test {
     }
     WaitUntil([] { return FindWindowW(L"QvnStartRecorder", nullptr) == nullptr; }, 5000);
     // The temporary folder removes only its own files.
-    DeleteFileW((tool + L".txt").c_str());
-    DeleteFileW(tool.c_str());
+    for (const std::wstring& file : {tool + L".txt", tool, unnamable}) DeleteFileW(file.c_str());
     RemoveDirectoryW(folder.File(L"tools").c_str());
   }
 
@@ -113,12 +112,12 @@ class SettingsDialog : public ::testing::Test {
   }
 
   void CloseSettings() {
-    ASSERT_TRUE(ClickAndWait(ButtonOf(L"閉じる(&C)")));
+    ASSERT_TRUE(ClickAndWait(SettingsButton(L"閉じる(&C)")));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
   }
 
   // The first visible button of the dialog with that caption.
-  HWND ButtonOf(const std::wstring& caption) {
+  HWND SettingsButton(const std::wstring& caption) {
     for (HWND button : DescendantsOf(dialog, L"Button")) {
       if (TextOf(button) == caption && IsWindowVisible(button)) return button;
     }
@@ -154,8 +153,17 @@ class SettingsDialog : public ::testing::Test {
     GetWindowRect(tabs, &rect);
     LeftClickAt({rect.left + 20, rect.top + 8});
     PressKey(VK_RIGHT);
-    ASSERT_TRUE(WaitUntil([&] { return ButtonOf(L"設定保存(&S)") != nullptr; }))
+    ASSERT_TRUE(WaitUntil([&] { return SettingsButton(L"設定保存(&S)") != nullptr; }))
         << "the environment page did not show";
+  }
+  // Chooses a file for row No.`slot` in the file dialog.
+  void Browse(int slot, const std::wstring& file) {
+    Click(BrowseOf(slot));
+    HWND files = WaitForVisibleWindow(launcher.processId(), L"#32770");
+    ASSERT_NE(files, nullptr) << "no file dialog";
+    Type(DescendantsOf(files, L"Edit").front(), file);
+    PostMessageW(files, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(files); }));
   }
   HWND ComboOf(int index) { return DescendantsOf(dialog, L"ComboBox")[index]; }
   void Type(HWND box, const std::wstring& text) {
@@ -176,13 +184,13 @@ class SettingsDialog : public ::testing::Test {
   bool SaveNumbers(const std::wstring& interval, const std::wstring& limit) {
     Type(ComboOf(0), interval);
     Type(ComboOf(1), limit);
-    return ClickAndWait(ButtonOf(L"設定保存(&S)")) &&
+    return ClickAndWait(SettingsButton(L"設定保存(&S)")) &&
            WaitForVisibleWindow(launcher.processId(), L"#32770", 0) == nullptr;
   }
   std::wstring SaveNumbersToMessage(const std::wstring& interval, const std::wstring& limit) {
     Type(ComboOf(0), interval);
     Type(ComboOf(1), limit);
-    Click(ButtonOf(L"設定保存(&S)"));
+    Click(SettingsButton(L"設定保存(&S)"));
     return AnswerMessageBox();
   }
 
@@ -190,7 +198,9 @@ class SettingsDialog : public ::testing::Test {
   Launcher launcher{folder.path()};
   std::wstring recorder = TestProgramFolder() + L"start_recorder.exe";
   std::wstring app = folder.File(L"app.exe");
-  std::wstring tool = folder.File(L"tools\\tool.exe");  // for a test that browses
+  // Programs for a test that browses.
+  std::wstring tool = folder.File(L"tools\\tool.exe");
+  std::wstring unnamable = folder.File(L"tools\\caf\u00e9.exe");  // no é in Shift-JIS
   std::string startList;
   HWND main = nullptr, dialog = nullptr;
 };
@@ -216,31 +226,32 @@ TEST_F(SettingsDialog, ApplyChangesTheMainWindowButNoFile) {
   ASSERT_TRUE(CopyFileW(recorder.c_str(), tool.c_str(), FALSE));
   ASSERT_NO_FATAL_FAILURE(StartLauncher());
   const std::vector<HWND> images = SlotImagesOf(main);
-  auto iconOf = [&](int slot) { return SendMessageW(images[slot - 1], STM_GETICON, 0, 0); };
-  ASSERT_NE(iconOf(1), 0);
+  ASSERT_EQ(IconRow(images), L"X-------");
   const std::string config = ReadFileBytes(folder.File(L"Config.qvc"));
 
-  // No.3 gets a program of a folder of its own through the file dialog.
+  // No.3 gets a program of a folder of its own through the file dialog; one
+  // whose name the ANSI code page cannot hold is refused first.
+  ASSERT_TRUE(CopyFileW(recorder.c_str(), unnamable.c_str(), FALSE));
   ASSERT_NO_FATAL_FAILURE(OpenSettings());
-  Click(BrowseOf(3));
-  HWND files = WaitForVisibleWindow(launcher.processId(), L"#32770");
-  ASSERT_NE(files, nullptr) << "no file dialog";
-  Type(DescendantsOf(files, L"Edit").front(), tool);
-  PostMessageW(files, WM_COMMAND, IDOK, 0);
+  ASSERT_NO_FATAL_FAILURE(Browse(3, unnamable));
+  EXPECT_EQ(
+      AnswerMessageBox(),
+      L"選択されたファイルのパスには,このシステムの文字コードで表せない文字が含まれているため,"
+      L"設定できません.\r\n"
+      L"ファイル名やフォルダー名に使われている文字を確かめてください.");
+  EXPECT_EQ(TextOf(PathOf(3)), L"");
+  ASSERT_NO_FATAL_FAILURE(Browse(3, tool));
   ASSERT_TRUE(WaitUntil([&] { return TextOf(PathOf(3)) == tool; }));
 
   ASSERT_TRUE(ClickAndWait(SwapBelow(1)));  // No.1 and No.2 change places
   EXPECT_EQ(TextOf(PathOf(2)), app);
   EXPECT_TRUE(IsChecked(SizeOf(2, 1))) << "the size goes with the program";
-  ASSERT_TRUE(ClickAndWait(ButtonOf(L"適用(&A)")));
-  EXPECT_EQ(iconOf(1), 0);
-  EXPECT_NE(iconOf(2), 0);
-  EXPECT_NE(iconOf(3), 0);
+  ASSERT_TRUE(ClickAndWait(SettingsButton(L"適用(&A)")));
+  EXPECT_EQ(IconRow(images), L"-XX-----");
 
   ASSERT_NO_FATAL_FAILURE(CloseSettings());
   // The icons are fetched afresh from the list applied, and the hints follow it.
-  EXPECT_EQ(iconOf(1), 0);
-  EXPECT_NE(iconOf(2), 0);
+  EXPECT_EQ(IconRow(images), L"-XX-----");
   MovePointerTo(CentreOf(images[0]));
   EXPECT_TRUE(WaitUntil([&] { return TextOf(HintLineOf(main)) == kUnsetHint; }))
       << Ansi(TextOf(HintLineOf(main)));
@@ -273,7 +284,7 @@ TEST_F(SettingsDialog, ClearsRowsAndRefusesToSaveWithoutNo1) {
   ASSERT_TRUE(ClickAndWait(ClearOf(1)));
   EXPECT_EQ(TextOf(PathOf(1)), L"");
   EXPECT_TRUE(IsChecked(SizeOf(1, 0)));
-  ASSERT_TRUE(ClickAndWait(ButtonOf(L"全クリア")));
+  ASSERT_TRUE(ClickAndWait(SettingsButton(L"全クリア")));
   for (int slot = 1; slot <= 8; ++slot) EXPECT_TRUE(IsChecked(SizeOf(slot, 0))) << slot;
   ASSERT_NO_FATAL_FAILURE(CloseSettings());
 
@@ -281,7 +292,7 @@ TEST_F(SettingsDialog, ClearsRowsAndRefusesToSaveWithoutNo1) {
   ASSERT_NO_FATAL_FAILURE(OpenSettings());
   ASSERT_TRUE(ClickAndWait(SwapBelow(1)));
   EXPECT_EQ(TextOf(PathOf(1)), L"");
-  Click(ButtonOf(L"設定保存(&S)..."));
+  Click(SettingsButton(L"設定保存(&S)..."));
   EXPECT_EQ(AnswerMessageBox(),
             L"No.1グループは必須設定項目ですが,設定されていません.\r\n"
             L"設定後に再度,保存処理を行なってください.");
@@ -309,7 +320,7 @@ TEST_F(SettingsDialog, TheEnvironmentPageChecksItsNumbersBeforeSaving) {
   EXPECT_EQ(WaitForVisibleWindow(launcher.processId(), L"#32770", 300), nullptr);
   EXPECT_EQ(LineOf(config(), 6), "3000");
 
-  ASSERT_TRUE(ClickAndWait(ButtonOf(L"初期化")));
+  ASSERT_TRUE(ClickAndWait(SettingsButton(L"初期化")));
   EXPECT_TRUE(SaveNumbers(L"2000", L"40"));
   EXPECT_EQ(config(), ConfigText(Ansi(folder.File(L"Start.qvl")), "2000", "40"));
 
@@ -322,6 +333,43 @@ TEST_F(SettingsDialog, TheEnvironmentPageChecksItsNumbersBeforeSaving) {
   ASSERT_NO_FATAL_FAILURE(OpenSettings());
   EXPECT_EQ(TextOf(ComboOf(0)), L"4000");
   EXPECT_EQ(TextOf(ComboOf(1)), L"45");
+}
+
+TEST_F(SettingsDialog, SavesTheListThenMakesTheSavedFileTheDefault) {
+  ASSERT_NO_FATAL_FAILURE(StartLauncher());
+  ASSERT_NO_FATAL_FAILURE(OpenSettings());
+  ASSERT_TRUE(ClickAndWait(SizeOf(1, 2)));  // No.1 in a minimised window
+  Click(SettingsButton(L"設定保存(&S)..."));
+  HWND save = WaitForVisibleWindow(launcher.processId(), L"TfrmSaveDlg");
+  ASSERT_NE(save, nullptr) << "no save dialog";
+  Click(ButtonOf(save, L"保存(&S)"));  // under the proposed name, that of No.1's program
+  std::string expected = Ansi(app) + "\r\n";
+  for (int i = 0; i < 7; ++i) expected += "NULL\r\n";
+  expected += "2\r\n";
+  for (int i = 0; i < 7; ++i) expected += "0\r\n";
+  EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(folder.File(L"app.qvl")) == expected; }));
+  EXPECT_TRUE(IsWindowVisible(dialog)) << "the settings dialog stays open";
+
+  // The environment page chooses the new file as the default list.
+  ASSERT_NO_FATAL_FAILURE(ShowEnvironmentPage());
+  ASSERT_NE(DescendantOf(dialog, L"Edit", L"Start.qvl"), nullptr);
+  Click(SettingsButton(L"選択..."));
+  HWND open = WaitForVisibleWindow(launcher.processId(), L"TfrmOpenDlg");
+  ASSERT_NE(open, nullptr) << "no open dialog";
+  EXPECT_EQ(TextOf(open), L"連続起動デフォルトファイルの選択");
+  RECT openRect, dialogRect;
+  GetWindowRect(open, &openRect);
+  GetWindowRect(dialog, &dialogRect);
+  EXPECT_EQ(openRect.left, dialogRect.left + 3);
+  EXPECT_EQ(openRect.top, dialogRect.top + 40);
+  HWND list = FindWindowExW(open, nullptr, L"ListBox", nullptr);
+  ASSERT_EQ(EntriesOf(list), (std::vector<std::wstring>{L"app.qvl", L"Start.qvl"}));
+  ClickEntry(list, 0);
+  ASSERT_TRUE(WaitUntil([&] { return SelectionOf(list) == 0; }));
+  Click(ButtonOf(open, L"開く(&O)"));
+  ASSERT_TRUE(WaitUntil([&] { return DescendantOf(dialog, L"Edit", L"app.qvl") != nullptr; }));
+  ASSERT_TRUE(ClickAndWait(SettingsButton(L"設定保存(&S)")));
+  EXPECT_EQ(LineOf(ReadFileBytes(folder.File(L"Config.qvc")), 5), Ansi(folder.File(L"app.qvl")));
 }
 
 // The shortcut in the Startup folder, which the test removes again.
@@ -347,7 +395,7 @@ TEST_F(SettingsDialogStartup, TheButtonRegistersAndTheMenuFollows) {
   ASSERT_NO_FATAL_FAILURE(StartLauncher());
   ASSERT_NO_FATAL_FAILURE(OpenSettings());
   ASSERT_NO_FATAL_FAILURE(ShowEnvironmentPage());
-  HWND button = ButtonOf(L"Quorvane をスタートアップに登録する");
+  HWND button = SettingsButton(L"Quorvane をスタートアップに登録する");
   ASSERT_NE(button, nullptr);
   Click(button);
   HWND box = WaitForVisibleWindow(launcher.processId(), L"#32770");

@@ -241,6 +241,17 @@ void PressKey(WORD virtualKey) {
   SendInput(2, keys, sizeof keys[0]);
 }
 
+void TypeText(const std::wstring& text) {
+  for (const wchar_t c : text) {
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wScan = keys[1].ki.wScan = c;
+    keys[0].ki.dwFlags = KEYEVENTF_UNICODE;
+    keys[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof keys[0]);
+  }
+}
+
 void RightClickAt(POINT at) {
   SendMouse(at, 0);
   SendMouse(at, MOUSEEVENTF_RIGHTDOWN);
@@ -325,13 +336,56 @@ HWND HintLineOf(HWND main) {
 }
 
 std::vector<HWND> SlotImagesOf(HWND main) {
-  HWND group = GroupOf(main);
+  return ImagesIn(GroupOf(main));
+}
+
+std::vector<HWND> ImagesIn(HWND group) {
   std::vector<HWND> images;
   for (HWND image = FindWindowExW(group, nullptr, L"QuorvaneImage", nullptr); image;
        image = FindWindowExW(group, image, L"QuorvaneImage", nullptr)) {
     images.push_back(image);
   }
   return images;
+}
+
+bool ShowsIcon(HWND image) {
+  return SendMessageW(image, STM_GETICON, 0, 0) != 0;
+}
+
+std::wstring IconRow(const std::vector<HWND>& images) {
+  std::wstring row;
+  for (HWND image : images) row += ShowsIcon(image) ? L'X' : L'-';
+  return row;
+}
+
+HWND ButtonOf(HWND window, const std::wstring& caption) {
+  return FindWindowExW(window, nullptr, L"Button", caption.c_str());
+}
+
+std::vector<std::wstring> EntriesOf(HWND list) {
+  // LB_GETTEXT is carried across processes like WM_GETTEXT.
+  std::vector<std::wstring> entries;
+  const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::wstring text(SendMessageW(list, LB_GETTEXTLEN, i, 0) + 1, L'\0');
+    SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(wcslen(text.c_str()));
+    entries.push_back(text);
+  }
+  return entries;
+}
+
+int SelectionOf(HWND list) {
+  return static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
+}
+
+void ClickEntry(HWND list, int index) {
+  // Entries are of one height and the list is not scrolled in these tests.
+  const auto height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+  const auto top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+  POINT at{10, (index - top) * height + height / 2};
+  ClientToScreen(list, &at);
+  LeftClickAt(at);
 }
 
 }  // namespace qvntest

@@ -83,6 +83,8 @@ POINT Elsewhere();
 void ParkPointer();
 // Presses and releases a key.
 void PressKey(WORD virtualKey);
+// Types text into the window with the keyboard focus, character by character.
+void TypeText(const std::wstring& text);
 // A click of the right or the left button at a screen position.
 void RightClickAt(POINT at);
 void LeftClickAt(POINT at);
@@ -110,5 +112,20 @@ HWND GroupOf(HWND main);
 HWND HintLineOf(HWND main);
 // The eight slot images in slot order (fewer while the window is being made).
 std::vector<HWND> SlotImagesOf(HWND main);
+
+// The icon images inside a group, in order, and whether one shows an icon.
+std::vector<HWND> ImagesIn(HWND group);
+bool ShowsIcon(HWND image);
+// Which images of a row show an icon: "X" for an icon, "-" for none.
+std::wstring IconRow(const std::vector<HWND>& images);
+
+// A push button of a window, found by its caption.
+HWND ButtonOf(HWND window, const std::wstring& caption);
+
+// A list box's entries, its selection (-1 for none), and a click on an entry
+// as a user's hand would make it.
+std::vector<std::wstring> EntriesOf(HWND list);
+int SelectionOf(HWND list);
+void ClickEntry(HWND list, int index);
 
 }  // namespace qvntest
