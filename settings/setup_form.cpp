@@ -189,6 +189,7 @@ void TSetupForm::Execute() {
   FillSlotRows();
   FillEnvironmentPage();
   PageControl1.SetActivePage(TabSheet1);
+  SetActiveControl(PageControl1);
   ShowModal();
 }
 

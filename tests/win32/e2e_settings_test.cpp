@@ -101,8 +101,7 @@ class SettingsDialog : public ::testing::Test {
     RECT rect;
     GetWindowRect(main, &rect);
     RightClickAt({rect.right - 30, rect.bottom - 10});
-    ASSERT_NE(WaitForVisibleWindow(launcher.processId(), L"#32768"), nullptr) << "no menu";
-    for (WORD key : keys) PressKey(key);
+    ASSERT_TRUE(PressInMenu(launcher.processId(), keys)) << "no menu";
   }
 
   void OpenSettings() {

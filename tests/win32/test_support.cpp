@@ -325,6 +325,12 @@ bool Started(const std::wstring& program) {
   return GetFileAttributesW((program + L".txt").c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+bool PressInMenu(DWORD processId, std::initializer_list<WORD> keys) {
+  if (WaitForVisibleWindow(processId, L"#32768") == nullptr) return false;
+  for (WORD key : keys) PressKey(key);
+  return true;
+}
+
 HWND GroupOf(HWND main) {
   HWND panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
   return FindWindowExW(panel, nullptr, L"QuorvaneGroupBox", nullptr);

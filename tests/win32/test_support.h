@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -106,6 +107,10 @@ HWND DescendantOf(HWND root, const std::wstring& className, const std::wstring& 
 // when it has not started.
 std::map<std::string, std::string> RecordOf(const std::wstring& program);
 bool Started(const std::wstring& program);
+
+// Waits for the launcher's pop-up menu to show and presses keys in it;
+// false when no menu showed.
+bool PressInMenu(DWORD processId, std::initializer_list<WORD> keys);
 
 // Parts of the launcher's main window.
 HWND GroupOf(HWND main);
