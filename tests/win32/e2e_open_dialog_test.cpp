@@ -18,12 +18,6 @@ const std::wstring kUnsetSlotHint =
     L"起動するソフトウェアが設定されていません.\r\n"
     L"右クリック：ポップアップメニューを表示します.";
 
-std::string Lines(std::initializer_list<std::string> lines) {
-  std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
-  return text;
-}
-
 // The launcher in a folder of data files; each list has one program, the
 // launcher itself, in one slot, so that its preview shows where it is.
 class ReadCommand : public ::testing::Test {

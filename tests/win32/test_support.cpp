@@ -83,6 +83,12 @@ void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
   CloseHandle(file);
 }
 
+std::string Lines(std::initializer_list<std::string> lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return text;
+}
+
 std::string Ansi(const std::wstring& text) {
   const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
   std::string ansi(size, '\0');

@@ -42,6 +42,8 @@ class TempFolder {
 std::string ReadFileBytes(const std::wstring& path);
 // Makes `bytes` the whole content of a file.
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
+// The text of a file of lines, each ended with CR LF as the launcher writes them.
+std::string Lines(std::initializer_list<std::string> lines);
 // A text in the ANSI code page, as the launcher's files hold it.
 std::string Ansi(const std::wstring& text);
 
