@@ -8,7 +8,6 @@
 #include "core/ansi_text.h"
 #include "datafile/chosen_file.h"
 #include "datafile/open_dialog.h"
-#include "datafile/save_dialog.h"
 #include "launch/launch_messages.h"
 #include "launch/win32_launcher.h"
 #include "res/resource.h"
@@ -439,21 +438,12 @@ void TMainForm::TakeSlotIcons(const std::array<ui::SharedIcon, kSlotCount>& icon
 
 void TMainForm::miSetupClick() {
   {
-    TSetupForm SetupForm(model_, *this);
+    TSetupForm SetupForm(model_, *this, *this, *this);
     SetupForm.Execute();
   }
   // Whatever the dialog applied or saved has taken effect; its icons are
   // fetched afresh now that it is gone.
   ShowSlotIcons();
-}
-
-void TMainForm::SaveSlotList(ui::Form& settingsDialog, const SlotPaths& paths,
-                             const SlotCodes& codes) {
-  RunSaveSequence(model_, *this, *this, settingsDialog, paths, codes);
-}
-
-std::optional<std::string> TMainForm::ChooseDefaultDataFile(ui::Form& settingsDialog) {
-  return qvn::ChooseDefaultDataFile(model_, *this, settingsDialog);
 }
 
 void TMainForm::ShowError(const Error& error) {

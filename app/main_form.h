@@ -139,9 +139,6 @@ class TMainForm : public ui::Form,
   ui::Form& MainWindow() override { return *this; }
   ui::SharedIcon SlotIcon(int index) override { return slotIcons_[index]; }
   void TakeSlotIcons(const std::array<ui::SharedIcon, kSlotCount>& icons) override;
-  void SaveSlotList(ui::Form& settingsDialog, const SlotPaths& paths,
-                    const SlotCodes& codes) override;
-  std::optional<std::string> ChooseDefaultDataFile(ui::Form& settingsDialog) override;
 
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void TrayCallback(LPARAM mouseMessage);

@@ -33,7 +33,8 @@ constexpr wchar_t kRowHint[] = L"|起動するソフトウェアを設定して�
 
 }  // namespace
 
-TSetupForm::TSetupForm(Model& model, SetupHost& host) : model_(model), host_(host) {}
+TSetupForm::TSetupForm(Model& model, SetupHost& host, DataFileHost& dataFiles, SlotDisplay& display)
+    : model_(model), host_(host), dataFiles_(dataFiles), display_(display) {}
 
 std::array<TSetupForm::SlotRowControls, kSlotCount> TSetupForm::Rows() {
   return {{

@@ -7,13 +7,12 @@
 
 #include <array>
 #include <functional>
-#include <optional>
 #include <string>
 
-#include "core/file_system.h"
 #include "core/model.h"
-#include "core/path_names.h"
+#include "core/slot_display.h"
 #include "datafile/data_file.h"
+#include "datafile/data_file_host.h"
 #include "settings/environment_page.h"
 #include "settings/slot_rows.h"
 #include "ui/bit_button.h"
@@ -34,41 +33,30 @@ namespace qvn {
 constexpr wchar_t kRegisterInStartupButton[] = L"Quorvane をスタートアップに登録する";
 constexpr wchar_t kRemoveFromStartupButton[] = L"Quorvane をスタートアップから削除する";
 
-// What the dialog needs of the main window that opens it.
+// What the dialog needs of the main window that opens it, besides the
+// data-file commands (DataFileHost) and the slot row (SlotDisplay).
 class SetupHost {
  public:
   virtual ~SetupHost() = default;
 
   // The window the dialog stands beside and is modal to.
   virtual ui::Form& MainWindow() = 0;
-  virtual FileSystem& Files() = 0;
-  virtual LeadByteRule LeadBytes() = 0;
 
   // The icon the main window shows for slot `index`; the dialog shows it too.
   virtual ui::SharedIcon SlotIcon(int index) = 0;
   // From now on the main window shows these icons for the eight slots.
   virtual void TakeSlotIcons(const std::array<ui::SharedIcon, kSlotCount>& icons) = 0;
-  // Brings the main window's hints in line with SlotList.
-  virtual void ShowSlotHints() = 0;
 
   // Whether the launcher's shortcut is in the Startup folder.
   virtual bool StartupLinkExists() = 0;
   // Registers or removes the shortcut; `btnStartup`'s caption follows, and
   // the message stands at `settingsDialog`.
   virtual void ToggleStartupShortcut(ui::Form* settingsDialog, ui::Control* btnStartup) = 0;
-
-  // The save sequence: the save dialog for a name, then the list written to
-  // that file and loaded into the main window.
-  virtual void SaveSlotList(ui::Form& settingsDialog, const SlotPaths& paths,
-                            const SlotCodes& codes) = 0;
-  // The open dialog in its default-choice mode, placed at `settingsDialog`:
-  // the name of the data file chosen, or nothing.
-  virtual std::optional<std::string> ChooseDefaultDataFile(ui::Form& settingsDialog) = 0;
 };
 
 class TSetupForm : public ui::Form {
  public:
-  TSetupForm(Model& model, SetupHost& host);
+  TSetupForm(Model& model, SetupHost& host, DataFileHost& dataFiles, SlotDisplay& display);
 
   // Creates the dialog, fills both pages from the model, shows it modally
   // beside the main window and returns when it has closed.
@@ -201,6 +189,8 @@ class TSetupForm : public ui::Form {
 
   Model& model_;
   SetupHost& host_;
+  DataFileHost& dataFiles_;
+  SlotDisplay& display_;
   // The working copy of the slots; each row holds the icon it shows.
   SlotRows<ui::SharedIcon> rows_;
   // The default list's file name as EditSFName shows it, in the ANSI code page.

@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "core/ansi_text.h"
+#include "datafile/open_dialog.h"
 #include "ui/message_box.h"
 
 namespace qvn {
@@ -21,7 +22,7 @@ void TSetupForm::FillEnvironmentPage() {
   btnStartup.SetText(model_.StartupLinkRegistered ? kRemoveFromStartupButton
                                                   : kRegisterInStartupButton);
 
-  const EnvironmentPage page = EnvironmentPageFor(model_, host_.LeadBytes());
+  const EnvironmentPage page = EnvironmentPageFor(model_, dataFiles_.LeadBytes());
   CheckBoxG1.SetChecked(page.CheckBoxG1);
   CheckBoxG2.SetChecked(page.CheckBoxG2);
   CheckBoxS1.SetChecked(page.CheckBoxS1);
@@ -52,11 +53,13 @@ void TSetupForm::CheckBoxS1Click() {
 }
 
 void TSetupForm::BtnInitializeClick() {
-  ShowDefaultFileName(InitialDataFileName(model_, host_.LeadBytes()));
+  ShowDefaultFileName(InitialDataFileName(model_, dataFiles_.LeadBytes()));
 }
 
 void TSetupForm::BtnSelectClick() {
-  if (const auto chosen = host_.ChooseDefaultDataFile(*this)) ShowDefaultFileName(*chosen);
+  if (const auto chosen = ChooseDefaultDataFile(model_, dataFiles_, *this)) {
+    ShowDefaultFileName(*chosen);
+  }
 }
 
 void TSetupForm::btnStartupClick() {
@@ -64,7 +67,7 @@ void TSetupForm::btnStartupClick() {
 }
 
 void TSetupForm::BtnSave2Click() {
-  const auto problem = SaveEnvironmentPage(model_, host_.Files(), ReadEnvironmentPage());
+  const auto problem = SaveEnvironmentPage(model_, dataFiles_.Files(), ReadEnvironmentPage());
   if (!problem) return;
   if (const auto* typed = std::get_if<TypedNotAnInteger>(&*problem)) {
     ui::ShowError(hwnd(), NotAnIntegerText(typed->text));

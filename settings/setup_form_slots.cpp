@@ -2,6 +2,7 @@
 #include "settings/setup_form.h"
 
 #include "core/ansi_text.h"
+#include "datafile/save_dialog.h"
 #include "ui/file_icon.h"
 #include "ui/message_box.h"
 
@@ -84,7 +85,7 @@ void TSetupForm::BtnApplyClick() {
   std::array<ui::SharedIcon, kSlotCount> icons;
   for (int k = 0; k < kSlotCount; ++k) icons[k] = rows_[k].icon;
   host_.TakeSlotIcons(icons);
-  host_.ShowSlotHints();
+  display_.ShowSlotHints();
 }
 
 void TSetupForm::BtnSaveClick() {
@@ -92,7 +93,7 @@ void TSetupForm::BtnSaveClick() {
     ui::ShowMessage(hwnd(), kFirstSlotRequiredMessage);
     return;
   }
-  host_.SaveSlotList(*this, PathsOf(rows_), SizeCodesOf(rows_));
+  RunSaveSequence(model_, dataFiles_, display_, *this, PathsOf(rows_), SizeCodesOf(rows_));
 }
 
 }  // namespace qvn
