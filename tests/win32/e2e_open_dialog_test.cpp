@@ -42,6 +42,13 @@ class ReadCommand : public ::testing::Test {
     main = launcher.WaitForMainWindow();
     ASSERT_NE(main, nullptr);
   }
+  // Starts with two lists: Start.qvl, the launcher in slot No.1, and
+  // other.qvl, the launcher in slot No.3.
+  void StartWithTwoLists() {
+    WriteList(L"Start.qvl", 0);
+    WriteList(L"other.qvl", 2);
+    Start();
+  }
 
   // Every file of the folder with its bytes.
   std::map<std::wstring, std::string> Disk() {
@@ -85,9 +92,7 @@ class ReadCommand : public ::testing::Test {
 };
 
 TEST_F(ReadCommand, TheDialogShowsTheCurrentFileAndPreviewsAnotherWithoutChangingAnything) {
-  WriteList(L"Start.qvl", 0);
-  WriteList(L"other.qvl", 2);
-  Start();
+  StartWithTwoLists();
   const auto disk = Disk();
 
   HWND dialog = OpenDialog();
@@ -125,9 +130,7 @@ TEST_F(ReadCommand, TheDialogShowsTheCurrentFileAndPreviewsAnotherWithoutChangin
 }
 
 TEST_F(ReadCommand, AnOpenedListIsShownOnTheMainWindowAndSelectedNextTime) {
-  WriteList(L"Start.qvl", 0);
-  WriteList(L"other.qvl", 2);
-  Start();
+  StartWithTwoLists();
   const auto disk = Disk();
 
   HWND dialog = OpenDialog();
@@ -151,12 +154,10 @@ TEST_F(ReadCommand, AnOpenedListIsShownOnTheMainWindowAndSelectedNextTime) {
 }
 
 TEST_F(ReadCommand, OpeningAsTheDefaultRewritesOnlyLine5OfTheConfiguration) {
-  WriteList(L"Start.qvl", 0);
-  WriteList(L"other.qvl", 2);
-  const std::string start = Ansi(folder.File(L"Start.qvl"));
-  WriteFileBytes(folder.File(L"Config.qvc"),
-                 Lines({"TRUE", "FALSE", "TRUE", "FALSE", start, "3000", "50"}));
-  Start();
+  WriteFileBytes(
+      folder.File(L"Config.qvc"),
+      Lines({"TRUE", "FALSE", "TRUE", "FALSE", Ansi(folder.File(L"Start.qvl")), "3000", "50"}));
+  StartWithTwoLists();
 
   HWND dialog = OpenDialog();
   ASSERT_NE(dialog, nullptr);
