@@ -102,7 +102,6 @@ bool TfrmOpenDlg::CreateWindowAndControls(HWND owner) {
     image->SetColor(RGB(255, 255, 255));
   }
 
-  onDestroy = [this] { FormDestroy(); };
   // Escape closes the dialog as its close box does.
   onEscape = [this] { EndModal(IDCANCEL); };
   lbxFileList.onClick = [this] { lbxFileListClick(); };
@@ -130,25 +129,23 @@ bool TfrmOpenDlg::SelectAndPreview(const std::string& file) {
     if (IsEntryOf(entries_[lbxFileList.ItemData(i)], file, host_.LeadBytes())) selection = i;
   }
   lbxFileList.Select(selection);
+  return Preview(file);
+}
 
+bool TfrmOpenDlg::Preview(const std::string& file) {
   auto paths = PreviewOf(host_.Files(), file);
-  if (!paths.ok()) {
-    ShowError(paths.error());
-    return false;
-  }
-  PreviewSlotPaths = std::move(paths).value();
+  const bool read = paths.ok();
+  // On an error no icons stay that could be taken for this file's.
+  PreviewSlotPaths = read ? std::move(paths).value() : SlotPaths{};
   ShowPreview();
-  return true;
+  if (!read) ShowError(paths.error());
+  return read;
 }
 
 std::optional<std::string> TfrmOpenDlg::SelectedEntry() const {
   const int index = lbxFileList.Selected();
   if (index < 0) return std::nullopt;
   return entries_[lbxFileList.ItemData(index)];
-}
-
-void TfrmOpenDlg::FormDestroy() {
-  PreviewSlotPaths = SlotPaths{};
 }
 
 void TfrmOpenDlg::ShowPreview() {
@@ -158,18 +155,7 @@ void TfrmOpenDlg::ShowPreview() {
 }
 
 void TfrmOpenDlg::lbxFileListClick() {
-  const auto entry = SelectedEntry();
-  if (!entry) return;
-  auto paths = PreviewOf(host_.Files(), model_.ProgramFolder + *entry);
-  if (!paths.ok()) {
-    // The icons of the entry selected before must not stay as if they were this one's.
-    PreviewSlotPaths = SlotPaths{};
-    ShowPreview();
-    ShowError(paths.error());
-    return;
-  }
-  PreviewSlotPaths = std::move(paths).value();
-  ShowPreview();
+  if (const auto entry = SelectedEntry()) Preview(model_.ProgramFolder + *entry);
 }
 
 void TfrmOpenDlg::Choose(int result) {
