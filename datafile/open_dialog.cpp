@@ -4,8 +4,8 @@
 #include "datafile/chosen_file.h"
 #include "datafile/deletion.h"
 #include "datafile/file_list.h"
-#include "ui/file_icon.h"
 #include "ui/message_box.h"
+#include "ui/shell_icon.h"
 
 namespace qvn {
 namespace {
@@ -151,7 +151,7 @@ std::optional<std::string> TfrmOpenDlg::SelectedEntry() const {
 void TfrmOpenDlg::ShowPreview() {
   PreviewImage* const images[kSlotCount] = {&Image1, &Image2, &Image3, &Image4,
                                             &Image5, &Image6, &Image7, &Image8};
-  for (int i = 0; i < kSlotCount; ++i) images[i]->Show(ui::FileIcon(PreviewSlotPaths[i]));
+  for (int i = 0; i < kSlotCount; ++i) images[i]->Show(ui::LargeShellIcon(PreviewSlotPaths[i]));
 }
 
 void TfrmOpenDlg::lbxFileListClick() {
