@@ -1,6 +1,7 @@
 #include "app/about_box.h"
 
 #include "res/resource.h"
+#include "res/version.h"
 
 namespace qvn {
 namespace {
@@ -25,7 +26,7 @@ int TAboutBox::Execute() {
       {&Panel1,       nullptr,  8,   8,   244, 70, L"",             L""},
       {&ProgramIcon,  &Panel1,  14,  19,  32,  32, L"",             L""},
       {&ProductName,  &Panel1,  60,  12,  0,   0,  L"Quorvane",     L"",  21,  true},
-      {&Version,      &Panel1,  62,  42,  0,   0,  L"Version 2.30", L""},
+      {&Version,      &Panel1,  62,  42,  0,   0,  L"Version " QVN_VERSION_WIDE, L""},
       {&OKButton,     nullptr,  92,  88,  75,  24, L"OK",           L""},
   };
   // clang-format on

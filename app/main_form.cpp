@@ -1,22 +1,20 @@
 #include "app/main_form.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include "app/about_box.h"
+#include "app/help.h"
+#include "app/startup.h"
 #include "app/startup_shortcut.h"
 #include "core/ansi_text.h"
 #include "datafile/chosen_file.h"
 #include "datafile/open_dialog.h"
-#include "launch/launch_messages.h"
-#include "launch/win32_launcher.h"
+#include "launch/launch_sequence.h"
 #include "res/resource.h"
 #include "settings/config_file.h"
 #include "sysres/free_resources.h"
 #include "sysres/res_show_form.h"
-#include "sysres/resource_guard.h"
 #include "ui/application.h"
-#include "ui/file_icon.h"
 #include "ui/message_box.h"
 
 namespace qvn {
@@ -55,50 +53,14 @@ constexpr ui::MenuItemDef kPopupMenu1Items[] = {
 };
 // clang-format on
 
-// The hints the slot row shows once start-up has run.
-constexpr wchar_t kGroupHint[] =
-    L"ダブルクリック：すべてのソフトウェアを連続起動します.\r\n"
-    L"右クリック：ポップアップメニューを表示します.";
-constexpr wchar_t kSetSlotHint[] =
-    L"ダブルクリック：ポイントしているソフトウェアを起動します.\r\n"
-    L"右クリック：ポップアップメニューを表示します.";
-constexpr wchar_t kUnsetSlotHint[] =
-    L"起動するソフトウェアが設定されていません.\r\n"
-    L"右クリック：ポップアップメニューを表示します.";
-
-// The tray icon's tip, chosen when the icon is added.
-constexpr wchar_t kScreenSaverTip[] =
-    L"左クリック: スクリーンセーバー\r\n右クリック: ポップアップメニュー";
-constexpr wchar_t kMainWindowTip[] =
-    L"左クリック: メインウィンドウ\r\n右クリック: ポップアップメニュー";
-
-// The Startup shortcut's state, in the menu and in the messages.
-constexpr wchar_t kRemoveFromStartupCaption[] = L"スタートアップから削除(&I)";
-constexpr wchar_t kRegisterInStartupCaption[] = L"スタートアップに登録(&I)";
-constexpr wchar_t kRemovedMessage[] = L"Quorvane をスタートアップから削除しました.";
-constexpr wchar_t kRegisteredMessage[] = L"Quorvane をスタートアップに登録しました.";
-constexpr wchar_t kNoStartupFolderMessage[] =
-    L"スタートアップフォルダーの場所がわからないため,ショートカットを作成も削除もできません.";
-constexpr wchar_t kShortcutNotCreatedError[] = L"ショートカットを作成できませんでした (%08lX)";
-// Where the message box of the menu command stands.
-constexpr POINT kStartupMessageFromMenu = {347, 33};
-
-constexpr wchar_t kHelpFileName[] = L"QVN.hlp";
-constexpr wchar_t kNoHelpEngineMessage[] =
-    L"このシステムには Windows ヘルプがないため,ヘルプを表示できません.";
-
-bool FileExists(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
 }  // namespace
 
 TMainForm::TMainForm(Model& model, std::string executablePath)
-    : PopupMenu1(kPopupMenu1Items), model_(model), executablePath_(std::move(executablePath)) {
-  model_.TrayIconShown = false;
+    : PopupMenu1(kPopupMenu1Items),
+      model_(model),
+      executablePath_(std::move(executablePath)),
+      trayIcon_(IDI_QUORVANE) {
   model_.ConsecutiveLaunchCount = 0;
-  model_.CursorOverProgram = false;
 }
 
 TMainForm::~TMainForm() {
@@ -135,7 +97,7 @@ bool TMainForm::CreateWindowAndControls() {
 
   Label1.SetAutoSize(true);
   Label2.SetColor(RGB(255, 255, 255));
-  for (int i = 0; i < kSlotCount; ++i) SlotImage(i)->SetColor(RGB(255, 255, 255));
+  for (int i = 0; i < kSlotCount; ++i) slotRow_.Image(i).SetColor(RGB(255, 255, 255));
 
   popupMenu = &PopupMenu1;
   endsProgram = true;
@@ -162,22 +124,28 @@ bool TMainForm::CreateWindowAndControls() {
   Image6.onDblClick = [this] { Image6DblClick(); };
   Image7.onDblClick = [this] { Image7DblClick(); };
   Image8.onDblClick = [this] { Image8DblClick(); };
-
-  trayIcon_.reset(static_cast<HICON>(LoadImageW(ui::Instance(), MAKEINTRESOURCEW(IDI_QUORVANE),
-                                                IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                GetSystemMetrics(SM_CYSMICON), 0)));
-  taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+  trayIcon_.onLeftButtonDown = [this] { TrayIconLeftButtonDown(); };
+  trayIcon_.onRightButtonDown = [this] { TrayIconRightButtonDown(); };
+  // Explorer came back but would not take the icon: the window must show.
+  trayIcon_.onLost = [this] { RestoreFromTray(); };
   return true;
 }
 
-ui::Image* TMainForm::SlotImage(int index) {
-  ui::Image* const images[kSlotCount] = {&Image1, &Image2, &Image3, &Image4,
-                                         &Image5, &Image6, &Image7, &Image8};
-  return images[index];
-}
-
 void TMainForm::FormCreate() {
-  RunStartup(model_, *this);
+  StartupPlatform platform{executablePath_, IsAnsiLeadByte, RunningPlatformId(),
+                           StartupLinkPath(hwnd())};
+  const StartupOutcome outcome = RunStartup(model_, files_, platform);
+  for (const Error& error : outcome.errors) ShowError(error);
+  ShowSlotIcons();
+  SetTrayMenuState(/*taskTrayItemVisible=*/true);
+  if (outcome.startsInTray) MoveToTray();
+  startsHidden_ = TrayIconShown();
+  PopupMenu1.Item("miResShow").enabled = outcome.resShowEnabled;
+  PopupMenu1.Item("miStartup").caption = StartupMenuCaption(model_.StartupLinkRegistered);
+  ui::application::SetHintHandler([this](const std::wstring& hint) { DisplayHint(hint); });
+  Label1.SetText(kDefaultHintText);
+  ShowSlotHints();
+  ui::application::SetPointerHandler([this] { IdleHintCheck(); });
 }
 
 void TMainForm::FormShow() {
@@ -204,15 +172,7 @@ void TMainForm::miAboutClick() {
 }
 
 void TMainForm::miContentsClick() {
-  const std::wstring helpFile = FromAnsi(FolderPart(executablePath_, LeadBytes())) + kHelpFileName;
-  // Windows Help is no longer part of newer systems; rather than let the
-  // command do nothing, say so.
-  wchar_t windowsFolder[MAX_PATH] = {};
-  GetWindowsDirectoryW(windowsFolder, MAX_PATH);
-  const bool hasHelpEngine = FileExists(std::wstring(windowsFolder) + L"\\winhlp32.exe");
-  if (!hasHelpEngine || !WinHelpW(hwnd(), helpFile.c_str(), HELP_FINDER, 0)) {
-    ui::ShowMessage(hwnd(), kNoHelpEngineMessage);
-  }
+  ShowHelpContents(hwnd(), model_.ProgramFolder);
 }
 
 void TMainForm::DisplayHint(const std::wstring& hint) {
@@ -221,8 +181,8 @@ void TMainForm::DisplayHint(const std::wstring& hint) {
 
 void TMainForm::IdleHintCheck() {
   const bool overProgram = ui::application::PointerOverProgram();
-  if (overProgram == model_.CursorOverProgram) return;
-  model_.CursorOverProgram = overProgram;
+  if (overProgram == CursorOverProgram) return;
+  CursorOverProgram = overProgram;
   if (!overProgram) Label1.SetText(kDefaultHintText);
 }
 
@@ -232,6 +192,14 @@ void TMainForm::miSetToDefClick() {
 
 std::optional<Error> TMainForm::RewriteConfiguration() {
   return WriteConfigFile(model_, files_);
+}
+
+void TMainForm::miResShowClick() {
+  ShowResourceDialog(*this);
+}
+
+void TMainForm::ShowError(const Error& error) {
+  ui::ShowError(hwnd(), ErrorText(error, FromAnsi));
 }
 
 // --- The task tray -------------------------------------------------------------
@@ -245,35 +213,16 @@ void TMainForm::miFormShowClick() {
 }
 
 void TMainForm::AddTrayIcon() {
-  if (model_.TrayIconShown) return;
-  // The Unicode record: its 128-character tip holds either text whole, line
-  // break included.
-  NOTIFYICONDATAW icon{};
-  icon.cbSize = NOTIFYICONDATAW_V2_SIZE;
-  icon.hWnd = hwnd();
-  icon.uID = kTrayIconId;
-  icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  icon.uCallbackMessage = kTrayCallbackMessage;
-  icon.hIcon = trayIcon_.get();
-  lstrcpynW(icon.szTip, model_.StartScreenSaverOnIconClick ? kScreenSaverTip : kMainWindowTip,
-            ARRAYSIZE(icon.szTip));
-  Shell_NotifyIconW(NIM_ADD, &icon);
-  model_.TrayIconShown = true;
+  trayIcon_.Add(hwnd(), model_.StartScreenSaverOnIconClick ? kScreenSaverTip : kMainWindowTip);
 }
 
 void TMainForm::RemoveTrayIcon() {
-  if (!model_.TrayIconShown) return;
-  NOTIFYICONDATAW icon{};
-  icon.cbSize = NOTIFYICONDATAW_V2_SIZE;
-  icon.hWnd = hwnd();
-  icon.uID = kTrayIconId;
-  Shell_NotifyIconW(NIM_DELETE, &icon);
-  model_.TrayIconShown = false;
+  trayIcon_.Remove();
 }
 
 void TMainForm::MoveToTray() {
   AddTrayIcon();
-  Hide();
+  if (TrayIconShown()) Hide();
 }
 
 void TMainForm::RestoreFromTray() {
@@ -287,78 +236,30 @@ void TMainForm::StartScreenSaver() {
   SendMessageW(hwnd(), WM_SYSCOMMAND, SC_SCREENSAVE, 0);
 }
 
-void TMainForm::TrayCallback(LPARAM mouseMessage) {
-  switch (mouseMessage) {
-    case WM_LBUTTONDOWN:
-      if (!model_.StartScreenSaverOnIconClick) {
-        RestoreFromTray();
-      } else if (!ResourcesBelowLimit()) {
-        StartScreenSaver();
-      }
-      break;
-    case WM_RBUTTONDOWN: {
-      POINT at;
-      GetCursorPos(&at);
-      SetTrayMenuState(/*taskTrayItemVisible=*/false);
-      ui::application::ProcessPendingMessages();
-      PopupMenu1.Popup(hwnd(), at);  // brings the window to the foreground first
-      break;
-    }
+void TMainForm::TrayIconLeftButtonDown() {
+  if (!model_.StartScreenSaverOnIconClick) {
+    RestoreFromTray();
+  } else if (!launchHost_.ResourcesBelowLimit()) {
+    StartScreenSaver();
   }
+}
+
+void TMainForm::TrayIconRightButtonDown() {
+  POINT at{};
+  GetCursorPos(&at);
+  SetTrayMenuState(/*taskTrayItemVisible=*/false);
+  ui::application::ProcessPendingMessages();
+  PopupMenu1.Popup(hwnd(), at);  // brings the window to the foreground first
+}
+
+void TMainForm::SetTrayMenuState(bool taskTrayItemVisible) {
+  PopupMenu1.Item("miTaskTray").visible = taskTrayItemVisible;
+  PopupMenu1.Item("miFormShow").visible = !taskTrayItemVisible;
 }
 
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == kTrayCallbackMessage) {
-    TrayCallback(lParam);
-    return 0;
-  }
-  if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0 && model_.TrayIconShown) {
-    model_.TrayIconShown = false;  // the new taskbar has no icon of ours yet
-    AddTrayIcon();
-    return 0;
-  }
+  if (trayIcon_.HandleMessage(message, lParam)) return 0;
   return Form::HandleMessage(message, wParam, lParam);
-}
-
-// --- Launching -----------------------------------------------------------------
-
-void TMainForm::GroupBox1DblClick() {
-  RunConsecutiveLaunch(model_, *this);
-}
-
-void TMainForm::LaunchSlot(ui::Image* image) {
-  for (int i = 0; i < kSlotCount; ++i) {
-    if (SlotImage(i) == image) qvn::LaunchSlot(model_, *this, *this, i);
-  }
-}
-
-void TMainForm::StartSlotProgram(int index) {
-  qvn::StartSlotProgram(model_, index);
-}
-
-void TMainForm::Pause(std::int32_t milliseconds) {
-  PauseLaunch(milliseconds);
-}
-
-bool TMainForm::ResourcesBelowLimit() {
-  SystemResourceProbe probe;
-  return qvn::ResourcesBelowLimit(probe, model_.ResourceLimit);
-}
-
-void TMainForm::miResShowClick() {
-  ShowResourceDialog(*this);
-}
-
-void TMainForm::ShowLaunchMessage(LaunchMessage message) {
-  qvn::ShowLaunchMessage(hwnd(), message);
-}
-
-LaunchAnswer TMainForm::ConfirmLaunch(LaunchMessage question) {
-  return qvn::ConfirmLaunch(hwnd(), question);
-}
-
-void TMainForm::BringLauncherToFront() {
-  qvn::BringLauncherToFront(hwnd());
 }
 
 // --- The Startup shortcut ------------------------------------------------------
@@ -367,71 +268,16 @@ void TMainForm::miStartupClick() {
   ToggleStartupShortcut();
 }
 
-std::string TMainForm::StartupLinkPath() {
-  const std::string folder = GetStartupFolder(hwnd());
-  return folder.empty() ? std::string() : folder + "\\" + kStartupLinkName;
+void TMainForm::ToggleStartupShortcut(ui::Form* settingsDialog, ui::Control* btnStartup) {
+  const StartupToggleCaller caller = settingsDialog != nullptr
+                                         ? FromSettingsDialog(*settingsDialog, btnStartup)
+                                         : FromMenu(hwnd());
+  qvn::ToggleStartupShortcut(model_, executablePath_, PopupMenu1.Item("miStartup"), caller);
 }
 
 bool TMainForm::StartupLinkExists() {
-  const std::string link = StartupLinkPath();
+  const std::string link = StartupLinkPath(hwnd());
   return !link.empty() && files_.Exists(link);
-}
-
-void TMainForm::ShowStartupLinkState(bool registered) {
-  PopupMenu1.Item("miStartup").caption =
-      registered ? kRemoveFromStartupCaption : kRegisterInStartupCaption;
-}
-
-void TMainForm::ToggleStartupShortcut(ui::Form* settingsDialog, ui::Control* btnStartup) {
-  POINT messageAt = kStartupMessageFromMenu;
-  if (settingsDialog != nullptr) {
-    const RECT dialog = settingsDialog->ScreenRect();
-    messageAt = {dialog.left + 105, dialog.top + 105};
-  }
-  HWND owner = settingsDialog != nullptr ? settingsDialog->hwnd() : hwnd();
-
-  const std::string link = StartupLinkPath();
-  if (link.empty()) {
-    // Without the folder there is nowhere to put the shortcut; the root of the
-    // drive is no place for it.
-    ui::ShowMessageAt(owner, kNoStartupFolderMessage, messageAt);
-    return;
-  }
-  const bool registering = !model_.StartupLinkRegistered;
-  if (registering) {
-    const HRESULT result = CreateShellLink(link, executablePath_, model_.ProgramFolder);
-    if (FAILED(result)) {
-      wchar_t text[128];
-      wsprintfW(text, kShortcutNotCreatedError, static_cast<unsigned long>(result));
-      ui::ShowError(owner, text);
-      return;
-    }
-  } else if (!DeleteFileA(link.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
-    // A shortcut that is already gone counts as removed; one that stays does not.
-    ShowError(FileError{FileErrorNumber(GetLastError())});
-    return;
-  }
-  model_.StartupLinkRegistered = registering;
-  ShowStartupLinkState(registering);
-  if (btnStartup != nullptr) {
-    btnStartup->SetText(registering ? kRemoveFromStartupButton : kRegisterInStartupButton);
-  }
-  ui::ShowMessageAt(owner, registering ? kRegisteredMessage : kRemovedMessage, messageAt);
-}
-
-void TMainForm::ShowSlotIcons() {
-  std::array<ui::SharedIcon, kSlotCount> fetched;
-  for (int i = 0; i < kSlotCount; ++i) fetched[i] = ui::Share(ui::FileIcon(SlotPath(model_, i)));
-  TakeSlotIcons(fetched);
-}
-
-void TMainForm::TakeSlotIcons(const std::array<ui::SharedIcon, kSlotCount>& icons) {
-  for (int i = 0; i < kSlotCount; ++i) {
-    SlotImage(i)->SetIcon(icons[i].get());
-    model_.SlotIcons[i] = icons[i].get();
-  }
-  // No image shows the icons of the previous refresh any more.
-  slotIcons_ = icons;
 }
 
 // --- The settings dialog -------------------------------------------------------
@@ -441,52 +287,29 @@ void TMainForm::miSetupClick() {
     TSetupForm SetupForm(model_, *this, *this, *this);
     SetupForm.Execute();
   }
-  // Whatever the dialog applied or saved has taken effect; its icons are
+  // Whatever the dialog applied or saved has taken effect; the icons are
   // fetched afresh now that it is gone.
   ShowSlotIcons();
 }
 
-void TMainForm::ShowError(const Error& error) {
-  ui::ShowError(hwnd(), ErrorText(error, FromAnsi));
+// --- The slot row ----------------------------------------------------------------
+
+void TMainForm::ShowSlotIcons() {
+  slotRow_.ShowIcons(model_);
 }
 
 void TMainForm::ShowSlotHints() {
-  GroupBox1.SetHint(kGroupHint);
-  for (int i = 0; i < kSlotCount; ++i) {
-    SlotImage(i)->SetHint(IsSlotSet(model_, i) ? kSetSlotHint : kUnsetSlotHint);
-  }
+  slotRow_.ShowHints(model_);
 }
 
-LeadByteRule TMainForm::LeadBytes() {
-  return IsAnsiLeadByte;
+// --- Launching -----------------------------------------------------------------
+
+void TMainForm::GroupBox1DblClick() {
+  RunConsecutiveLaunch(model_, launchHost_);
 }
 
-int TMainForm::PlatformId() {
-  OSVERSIONINFOA version{};
-  version.dwOSVersionInfoSize = sizeof version;  // the 148-byte record
-  GetVersionExA(&version);
-  return static_cast<int>(version.dwPlatformId);
-}
-
-void TMainForm::SetTrayMenuState(bool taskTrayItemVisible) {
-  PopupMenu1.Item("miTaskTray").visible = taskTrayItemVisible;
-  PopupMenu1.Item("miFormShow").visible = !taskTrayItemVisible;
-}
-
-void TMainForm::SetResShowEnabled(bool enabled) {
-  PopupMenu1.Item("miResShow").enabled = enabled;
-}
-
-void TMainForm::InstallHintHandler() {
-  ui::application::SetHintHandler([this](const std::wstring& hint) { DisplayHint(hint); });
-}
-
-void TMainForm::ShowDefaultHint() {
-  Label1.SetText(kDefaultHintText);
-}
-
-void TMainForm::InstallIdleHandler() {
-  ui::application::SetPointerHandler([this] { IdleHintCheck(); });
+void TMainForm::LaunchSlot(int index) {
+  qvn::LaunchSlot(model_, launchHost_, *this, index);
 }
 
 }  // namespace qvn

@@ -7,22 +7,24 @@
 #include <optional>
 #include <string>
 
-#include "app/startup.h"
+#include "app/launch_host.h"
+#include "app/slot_row.h"
 #include "app/tray_icon.h"
+#include "core/ansi_text.h"
+#include "core/errors.h"
 #include "core/model.h"
+#include "core/slot_display.h"
 #include "core/win32_file_system.h"
 #include "datafile/data_file_host.h"
-#include "launch/launch_sequence.h"
 #include "settings/setup_form.h"
 #include "ui/controls.h"
 #include "ui/form.h"
-#include "ui/handles.h"
 #include "ui/popup_menu.h"
 
 namespace qvn {
 
 // A running copy is found by both: another window titled "Quorvane" (a folder
-// window, say) is not the launcher.
+// window, say) is not the launcher. The title is the application's too.
 constexpr wchar_t kMainWindowClass[] = L"TMainForm";
 constexpr wchar_t kMainWindowTitle[] = L"Quorvane";
 
@@ -31,12 +33,7 @@ constexpr wchar_t kDefaultHintText[] =
     L"ここにカーソル位置に対応するヒントが表示されます.\r\n"
     L"★データファイル名には,表示される候補名を使用してください.";
 
-class TMainForm : public ui::Form,
-                  public SlotDisplay,
-                  public DataFileHost,
-                  private StartupHost,
-                  private LaunchHost,
-                  private SetupHost {
+class TMainForm : public ui::Form, public SlotDisplay, public DataFileHost, private SetupHost {
  public:
   // `executablePath` is the running program's full path in the ANSI code page;
   // the launcher keeps its files beside it.
@@ -44,6 +41,7 @@ class TMainForm : public ui::Form,
   ~TMainForm() override;
 
   // Creates the window and its controls, hidden; FormCreate sets them up.
+  // False when one of them could not be made.
   bool CreateWindowAndControls();
   // Whether start-up left the window hidden (it lives in the task tray then).
   bool StartsHidden() const { return startsHidden_; }
@@ -63,41 +61,45 @@ class TMainForm : public ui::Form,
   void miResShowClick();
   void miSetupClick();
   // A double click on an icon starts its slot's program; on the group, all of them.
-  void Image1DblClick() { LaunchSlot(&Image1); }
-  void Image2DblClick() { LaunchSlot(&Image2); }
-  void Image3DblClick() { LaunchSlot(&Image3); }
-  void Image4DblClick() { LaunchSlot(&Image4); }
-  void Image5DblClick() { LaunchSlot(&Image5); }
-  void Image6DblClick() { LaunchSlot(&Image6); }
-  void Image7DblClick() { LaunchSlot(&Image7); }
-  void Image8DblClick() { LaunchSlot(&Image8); }
+  void Image1DblClick() { LaunchSlot(0); }
+  void Image2DblClick() { LaunchSlot(1); }
+  void Image3DblClick() { LaunchSlot(2); }
+  void Image4DblClick() { LaunchSlot(3); }
+  void Image5DblClick() { LaunchSlot(4); }
+  void Image6DblClick() { LaunchSlot(5); }
+  void Image7DblClick() { LaunchSlot(6); }
+  void Image8DblClick() { LaunchSlot(7); }
   void GroupBox1DblClick();
+  void DisplayHint(const std::wstring& hint);
+  void IdleHintCheck();
 
   // --- The task tray ---
   void AddTrayIcon();
   void RemoveTrayIcon();
-  void MoveToTray() override;
+  // Adds the tray icon and hides the window; a window whose icon the shell
+  // refused stays shown, or nothing would bring it back.
+  void MoveToTray();
   void RestoreFromTray();
   void StartScreenSaver();
+  bool TrayIconShown() const { return trayIcon_.Shown(); }
 
   // --- The Startup shortcut ---
-  // Creates the shortcut when StartupLinkRegistered is false and deletes it
-  // when it is true, then says so. From the settings dialog, `settingsDialog`
-  // and its `btnStartup` are given: the button's caption follows too and the
-  // message stands at the dialog.
+  // From the settings dialog, `settingsDialog` and its `btnStartup` are
+  // given: the button's caption follows too and the message stands at the
+  // dialog.
   void ToggleStartupShortcut(ui::Form* settingsDialog = nullptr,
                              ui::Control* btnStartup = nullptr) override;
-  // The shortcut's path; empty when the shell gives no Startup folder.
-  std::string StartupLinkPath();
-  void DisplayHint(const std::wstring& hint);
-  void IdleHintCheck();
 
-  // Brings the icons of the slot row in line with SlotList.
+  // --- SlotDisplay ---
   void ShowSlotIcons() override;
-  // Brings the group's and the icons' hints in line with SlotList.
   void ShowSlotHints() override;
+
   // Shows an error of the launcher's own logic in the default error box.
   void ShowError(const Error& error) override;
+
+  // --- DataFileHost ---
+  FileSystem& Files() override { return files_; }
+  LeadByteRule LeadBytes() override { return IsAnsiLeadByte; }
   // Rewrites Config.qvc from the settings in memory, when it exists.
   std::optional<Error> RewriteConfiguration() override;
 
@@ -109,51 +111,32 @@ class TMainForm : public ui::Form,
   ui::Image Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8;
   ui::PopupMenu PopupMenu1;
 
+  // Whether the pointer was over a window of the program at the last look.
+  bool CursorOverProgram = false;
+
  private:
-  // StartupHost
-  std::string ExecutablePath() override { return executablePath_; }
-  LeadByteRule LeadBytes() override;
-  int PlatformId() override;
-  FileSystem& Files() override { return files_; }
-  void SetStartsHidden(bool hidden) override { startsHidden_ = hidden; }
-  void SetTrayMenuState(bool taskTrayItemVisible) override;
-  void SetResShowEnabled(bool enabled) override;
-  void InstallHintHandler() override;
-  void ShowDefaultHint() override;
-  void InstallIdleHandler() override;
-
-  bool StartupLinkExists() override;
-  // LaunchHost
-  void StartSlotProgram(int index) override;
-  void Pause(std::int32_t milliseconds) override;
-  bool ResourcesBelowLimit() override;
-  void ShowLaunchMessage(LaunchMessage message) override;
-  LaunchAnswer ConfirmLaunch(LaunchMessage question) override;
-  void BringLauncherToFront() override;
-  void CloseLauncher() override { miCloseClick(); }
-
-  void LaunchSlot(ui::Image* image);
-  void ShowStartupLinkState(bool registered) override;
-
-  // SetupHost
+  // --- SetupHost ---
   ui::Form& MainWindow() override { return *this; }
-  ui::SharedIcon SlotIcon(int index) override { return slotIcons_[index]; }
-  void TakeSlotIcons(const std::array<ui::SharedIcon, kSlotCount>& icons) override;
+  ui::SharedIcon SlotIcon(int index) override { return slotRow_.Icon(index); }
+  void TakeSlotIcons(const std::array<ui::SharedIcon, kSlotCount>& icons) override {
+    slotRow_.TakeIcons(icons);
+  }
+  bool StartupLinkExists() override;
 
+  void LaunchSlot(int index);
+  void TrayIconLeftButtonDown();
+  void TrayIconRightButtonDown();
+  // Shows "タスクトレイに格納" and hides "メインウィンドウを表示", or the reverse.
+  void SetTrayMenuState(bool taskTrayItemVisible);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  void TrayCallback(LPARAM mouseMessage);
-  ui::Image* SlotImage(int index);
 
   Model& model_;
   std::string executablePath_;
   Win32FileSystem files_;
-  // The icons of the slot row, shared with the settings dialog while it is
-  // open; each lives until no image shows it any more.
-  std::array<ui::SharedIcon, kSlotCount> slotIcons_;
-  ui::UniqueIcon trayIcon_;
-  // Sent to every top-level window when the taskbar has been created anew
-  // (Explorer restarted); the tray icon must then be added again.
-  UINT taskbarCreatedMessage_ = 0;
+  MainWindowLaunchHost launchHost_{model_, *this};
+  SlotRow slotRow_{GroupBox1,
+                   {&Image1, &Image2, &Image3, &Image4, &Image5, &Image6, &Image7, &Image8}};
+  TrayIcon trayIcon_;
   bool startsHidden_ = false;
 };
 

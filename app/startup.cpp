@@ -16,69 +16,61 @@ namespace {
 // Reads the configuration into the settings. When the file fails to read,
 // the settings it could not give take the values of a new file: reading it
 // again over those values applies the same lines up to the same failure.
-void ReadSettings(Model& model, StartupHost& host) {
-  if (const auto error = ReadConfigFile(model, host.Files())) {
+void ReadSettings(Model& model, FileSystem& files, std::vector<Error>& errors) {
+  if (const auto error = ReadConfigFile(model, files)) {
     SetNewConfigSettings(model);
-    (void)ReadConfigFile(model, host.Files());
-    host.ShowError(*error);
+    (void)ReadConfigFile(model, files);
+    errors.push_back(*error);
   }
 }
 
 // Fills SlotList as the settings ask: the default list, eight unset slots,
 // or nothing when the default list does not exist.
-void LoadStartList(Model& model, StartupHost& host) {
+void LoadStartList(Model& model, FileSystem& files, std::vector<Error>& errors) {
   if (!model.LoadListAtStartup) {
     SetUnsetSlots(model);
-    host.ShowSlotIcons();
     model.CurrentDataFile.clear();
     return;
   }
-  if (!host.Files().Exists(model.DefaultDataFile)) return;
-  if (const auto error = LoadDataFile(model, host.Files(), model.DefaultDataFile)) {
-    host.ShowError(*error);
+  if (!files.Exists(model.DefaultDataFile)) return;
+  if (const auto error = LoadDataFile(model, files, model.DefaultDataFile)) {
+    errors.push_back(*error);
     return;
   }
-  host.ShowSlotIcons();
   model.CurrentDataFile = model.DefaultDataFile;
 }
 
 }  // namespace
 
-void RunStartup(Model& model, StartupHost& host) {
+StartupOutcome RunStartup(Model& model, FileSystem& files, const StartupPlatform& platform) {
+  StartupOutcome outcome;
+
   // Where the program and its files are.
-  ComputePaths(model, host.ExecutablePath(), host.LeadBytes());
+  ComputePaths(model, platform.executablePath, platform.leadBytes);
 
   // A first start in a folder creates the configuration, then the initial
   // list that the configuration names as the default.
-  if (const auto error = CreateDefaultConfigFile(model, host.Files())) {
-    host.ShowError(*error);
+  if (const auto error = CreateDefaultConfigFile(model, files)) {
+    outcome.errors.push_back(*error);
     SetNewConfigSettings(model);
   }
-  if (const auto error = CreateInitialDataFile(model, host.Files())) host.ShowError(*error);
+  if (const auto error = CreateInitialDataFile(model, files)) outcome.errors.push_back(*error);
 
   // The list starts out empty; the codes start out normal.
   model.SlotSizeCodes.fill(kSizeNormal);
   model.SlotList.clear();
 
-  ReadSettings(model, host);
-  LoadStartList(model, host);
+  ReadSettings(model, files, outcome.errors);
+  LoadStartList(model, files, outcome.errors);
 
   // A launcher that goes into the tray after a run also starts there.
-  host.SetStartsHidden(model.TrayAfterRun);
-  host.SetTrayMenuState(/*taskTrayItemVisible=*/true);
-
-  if (model.TrayAfterRun) host.MoveToTray();
-
+  outcome.startsInTray = model.TrayAfterRun;
   // The free-resource display only means something on the Windows 95 family.
-  host.SetResShowEnabled(host.PlatformId() == kPlatformWin32Windows);
+  outcome.resShowEnabled = platform.platformId == kPlatformWin32Windows;
 
-  model.StartupLinkRegistered = host.StartupLinkExists();
-  host.ShowStartupLinkState(model.StartupLinkRegistered);
-
-  host.InstallHintHandler();
-  host.ShowDefaultHint();
-  host.ShowSlotHints();
-  host.InstallIdleHandler();
+  model.StartupLinkRegistered =
+      !platform.startupLinkPath.empty() && files.Exists(platform.startupLinkPath);
+  return outcome;
 }
 
 }  // namespace qvn

@@ -1,9 +1,10 @@
 // The start-up sequence of the launcher, run once when the main window is
-// created. It fills the shared model and tells the main window how to set
-// itself up; the window and the platform are reached through StartupHost.
+// created. It fills the shared model from the program's files and answers
+// how the main window is to set itself up; the window does that itself.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/errors.h"
 #include "core/file_system.h"
@@ -19,52 +20,41 @@ constexpr int kPlatformWin32Windows = 1;
 constexpr const char* kInitialDataFileName = "Start.qvl";
 constexpr const char* kConfigFileName = "Config.qvc";
 
-class StartupHost {
- public:
-  virtual ~StartupHost() = default;
-
-  // --- The platform ---
+// What start-up reads of the system it runs on.
+struct StartupPlatform {
   // Full path of the running executable, in the ANSI code page.
-  virtual std::string ExecutablePath() = 0;
-  virtual LeadByteRule LeadBytes() = 0;
+  std::string executablePath;
+  LeadByteRule leadBytes = nullptr;
   // The dwPlatformId that the system reports for itself.
-  virtual int PlatformId() = 0;
-  virtual FileSystem& Files() = 0;
+  int platformId = 0;
+  // Where the launcher's shortcut in the Startup folder would be; empty when
+  // the shell gives no Startup folder.
+  std::string startupLinkPath;
+};
 
-  // Shows an error in the default error box.
-  virtual void ShowError(const Error& error) = 0;
-
-  // --- The main window ---
-  virtual void SetStartsHidden(bool hidden) = 0;
-  // Shows "タスクトレイに格納" and hides "メインウィンドウを表示", or the reverse.
-  virtual void SetTrayMenuState(bool taskTrayItemVisible) = 0;
-  virtual void SetResShowEnabled(bool enabled) = 0;
-  // Starts sending hint changes to the hint line (DisplayHint).
-  virtual void InstallHintHandler() = 0;
-  // Puts the two-line default text into the hint line.
-  virtual void ShowDefaultHint() = 0;
-  virtual void ShowSlotIcons() = 0;
-  // Adds the tray icon and keeps the window hidden.
-  virtual void MoveToTray() = 0;
-  // Whether the launcher's shortcut is in the Startup folder.
-  virtual bool StartupLinkExists() = 0;
-  // Shows "remove from Startup" or "register in Startup" in the menu.
-  virtual void ShowStartupLinkState(bool registered) = 0;
-  virtual void ShowSlotHints() = 0;
-  // Starts putting the default text back once the cursor has left the program.
-  virtual void InstallIdleHandler() = 0;
+// What start-up found, for the main window to act on, in this order.
+struct StartupOutcome {
+  // Every file that could not be created, read or loaded, in the order met;
+  // each is shown once in the default error box.
+  std::vector<Error> errors;
+  // The launcher goes straight into the task tray and its window stays hidden.
+  bool startsInTray = false;
+  // The free-resource display is offered (only on the Windows 95 family).
+  bool resShowEnabled = false;
 };
 
 // Computes ProgramFolder, InitialDataFile and ConfigFile from the path of the
 // running executable.
 void ComputePaths(Model& model, const std::string& executablePath, LeadByteRule isLeadByte);
 
-// Runs the whole start-up sequence in its order. A file that cannot be
-// created, read or loaded is reported once; start-up then goes on with what
-// it has, so that the window, its hints and its menu always work:
+// Runs the file part of start-up in its order: paths, the two files created
+// when missing, the settings, the launch list, and whether the Startup
+// shortcut exists (StartupLinkRegistered). A file that cannot be created,
+// read or loaded is reported once; start-up then goes on with what it has,
+// so that the window, its hints and its menu always work:
 // - settings the configuration file could not give keep the values of a new
 //   configuration file (the file itself is left as it is);
-// - a default list that fails to load leaves the slots unset.
-void RunStartup(Model& model, StartupHost& host);
+// - a default list that fails to load leaves SlotList empty.
+StartupOutcome RunStartup(Model& model, FileSystem& files, const StartupPlatform& platform);
 
 }  // namespace qvn

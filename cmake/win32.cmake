@@ -13,6 +13,11 @@ if(CMAKE_BUILD_TYPE STREQUAL "Release")
   add_link_options(-s)
 endif()
 
+# The version number, written down once as the project's: the resources, the
+# version dialog and the tests include res/version.h made from it.
+configure_file(res/version.h.in ${CMAKE_BINARY_DIR}/generated/res/version.h @ONLY)
+include_directories(${CMAKE_BINARY_DIR}/generated)
+
 set(QVN_WIN32_LIBS user32 gdi32 shell32 comctl32 comdlg32 ole32 uuid imm32)
 
 # The toolkit every window stands on, and the windows of the launcher.
@@ -29,11 +34,11 @@ add_library(qvn_win STATIC
   ui/check_box.cpp
   ui/combo_box.cpp
   ui/edit_box.cpp
-  ui/file_icon.cpp
   ui/file_open_dialog.cpp
   ui/list_box.cpp
   ui/page_control.cpp
   ui/radio_group.cpp
+  ui/shell_icon.cpp
   ui/tool_tip.cpp
   datafile/open_dialog.cpp
   datafile/save_dialog.cpp
@@ -47,8 +52,12 @@ add_library(qvn_win STATIC
   settings/setup_form_slots.cpp
   app/main_form.cpp
   app/about_box.cpp
+  app/help.cpp
+  app/launch_host.cpp
   app/single_copy.cpp
+  app/slot_row.cpp
   app/startup_shortcut.cpp
+  app/tray_icon.cpp
 )
 target_link_libraries(qvn_win PUBLIC qvn_portable ${QVN_WIN32_LIBS})
 

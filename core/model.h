@@ -23,9 +23,6 @@ enum WindowSizeCode : std::int32_t {
   kSizeMinimized = 2,
 };
 
-// An icon handle as the platform hands it out; 0 when a slot shows no icon.
-using IconHandle = void*;
-
 // Values a new configuration file gives the settings.
 constexpr std::int32_t kDefaultLaunchInterval = 5000;
 constexpr std::int32_t kDefaultResourceLimit = 35;
@@ -37,8 +34,8 @@ struct Model {
   std::vector<std::string> SlotList;
   // The integer value of SlotList entries 8 to 15.
   std::array<std::int32_t, kSlotCount> SlotSizeCodes{};
-  // The icon each slot shows on the main window.
-  std::array<IconHandle, kSlotCount> SlotIcons{};
+  // (The icons the slots show belong to the main window, which fetches them
+  // from the paths: SlotDisplay.)
 
   // --- Settings (configuration lines 1 to 7) ---------------------------------
   bool StartScreenSaverOnIconClick = false;
@@ -56,10 +53,10 @@ struct Model {
   std::string CurrentDataFile;  // empty when the list did not come from a file
   bool StartupLinkRegistered = false;
 
-  // --- Run-time members of the main window -----------------------------------
+  // --- Run-time -------------------------------------------------------------
+  // Consecutive launches that went through all eight slots; the next one asks
+  // first while it is above 0.
   std::int32_t ConsecutiveLaunchCount = 0;
-  bool TrayIconShown = false;
-  bool CursorOverProgram = false;
 };
 
 // The path of slot `index` (0 to 7); empty for an unset slot. An empty

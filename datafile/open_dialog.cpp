@@ -4,8 +4,8 @@
 #include "datafile/chosen_file.h"
 #include "datafile/deletion.h"
 #include "datafile/file_list.h"
-#include "ui/file_icon.h"
 #include "ui/message_box.h"
+#include "ui/shell_icon.h"
 
 namespace qvn {
 namespace {
@@ -102,7 +102,6 @@ bool TfrmOpenDlg::CreateWindowAndControls(HWND owner) {
     image->SetColor(RGB(255, 255, 255));
   }
 
-  onDestroy = [this] { FormDestroy(); };
   // Escape closes the dialog as its close box does.
   onEscape = [this] { EndModal(IDCANCEL); };
   lbxFileList.onClick = [this] { lbxFileListClick(); };
@@ -130,15 +129,17 @@ bool TfrmOpenDlg::SelectAndPreview(const std::string& file) {
     if (IsEntryOf(entries_[lbxFileList.ItemData(i)], file, host_.LeadBytes())) selection = i;
   }
   lbxFileList.Select(selection);
+  return Preview(file);
+}
 
+bool TfrmOpenDlg::Preview(const std::string& file) {
   auto paths = PreviewOf(host_.Files(), file);
-  if (!paths.ok()) {
-    ShowError(paths.error());
-    return false;
-  }
-  PreviewSlotPaths = std::move(paths).value();
+  const bool read = paths.ok();
+  // On an error no icons stay that could be taken for this file's.
+  PreviewSlotPaths = read ? std::move(paths).value() : SlotPaths{};
   ShowPreview();
-  return true;
+  if (!read) ShowError(paths.error());
+  return read;
 }
 
 std::optional<std::string> TfrmOpenDlg::SelectedEntry() const {
@@ -147,29 +148,14 @@ std::optional<std::string> TfrmOpenDlg::SelectedEntry() const {
   return entries_[lbxFileList.ItemData(index)];
 }
 
-void TfrmOpenDlg::FormDestroy() {
-  PreviewSlotPaths = SlotPaths{};
-}
-
 void TfrmOpenDlg::ShowPreview() {
   PreviewImage* const images[kSlotCount] = {&Image1, &Image2, &Image3, &Image4,
                                             &Image5, &Image6, &Image7, &Image8};
-  for (int i = 0; i < kSlotCount; ++i) images[i]->Show(ui::FileIcon(PreviewSlotPaths[i]));
+  for (int i = 0; i < kSlotCount; ++i) images[i]->Show(ui::LargeShellIcon(PreviewSlotPaths[i]));
 }
 
 void TfrmOpenDlg::lbxFileListClick() {
-  const auto entry = SelectedEntry();
-  if (!entry) return;
-  auto paths = PreviewOf(host_.Files(), model_.ProgramFolder + *entry);
-  if (!paths.ok()) {
-    // The icons of the entry selected before must not stay as if they were this one's.
-    PreviewSlotPaths = SlotPaths{};
-    ShowPreview();
-    ShowError(paths.error());
-    return;
-  }
-  PreviewSlotPaths = std::move(paths).value();
-  ShowPreview();
+  if (const auto entry = SelectedEntry()) Preview(model_.ProgramFolder + *entry);
 }
 
 void TfrmOpenDlg::Choose(int result) {

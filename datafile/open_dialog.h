@@ -57,7 +57,6 @@ class TfrmOpenDlg : public ui::Form {
   bool Fill(const std::string& file);
 
   // --- Event handlers ---
-  void FormDestroy();
   void lbxFileListClick();
   void btnOpenClick();
   void btnDefFileClick();
@@ -85,6 +84,8 @@ class TfrmOpenDlg : public ui::Form {
   // Selects the entry of `file` (none when it is not listed) and previews
   // it. False, with the error shown, when it is there but cannot be read.
   bool SelectAndPreview(const std::string& file);
+  // Shows the programs of `file`; as SelectAndPreview without the selection.
+  bool Preview(const std::string& file);
   void Choose(int result);
   // The error box over this dialog.
   void ShowError(const FileError& error);

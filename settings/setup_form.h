@@ -14,7 +14,7 @@
 #include "datafile/data_file.h"
 #include "datafile/data_file_host.h"
 #include "settings/environment_page.h"
-#include "settings/slot_rows.h"
+#include "settings/setup_slots.h"
 #include "ui/bit_button.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
@@ -29,9 +29,11 @@
 
 namespace qvn {
 
-// The caption of btnStartup says what a click will do.
-constexpr wchar_t kRegisterInStartupButton[] = L"Quorvane をスタートアップに登録する";
-constexpr wchar_t kRemoveFromStartupButton[] = L"Quorvane をスタートアップから削除する";
+// The caption of btnStartup, which says what a click will do.
+constexpr const wchar_t* StartupButtonCaption(bool registered) {
+  return registered ? L"Quorvane をスタートアップから削除する"
+                    : L"Quorvane をスタートアップに登録する";
+}
 
 // What the dialog needs of the main window that opens it, besides the
 // data-file commands (DataFileHost) and the slot row (SlotDisplay).
@@ -176,7 +178,7 @@ class TSetupForm : public ui::Form {
   void FillSlotRows();
   void ShowSlotRow(int index);
   // Runs a change of the working copy and shows the rows as they are then.
-  void ChangeRows(const std::function<void()>& change);
+  void ChangeSlots(const std::function<void()>& change);
   void ClearSlot(int index);
   void BrowseSlot(int index);
   void TakeSizeChoice(int index);
@@ -192,7 +194,7 @@ class TSetupForm : public ui::Form {
   DataFileHost& dataFiles_;
   SlotDisplay& display_;
   // The working copy of the slots; each row holds the icon it shows.
-  SlotRows<ui::SharedIcon> rows_;
+  SetupSlots<ui::SharedIcon> slots_;
   // The default list's file name as EditSFName shows it, in the ANSI code page.
   std::string defaultFileName_;
   // The tips of the controls whose hint has a short part.

@@ -19,8 +19,7 @@ constexpr wchar_t kResourceLimitTooLowMessage[] =
 void TSetupForm::FillEnvironmentPage() {
   // The shortcut may have come or gone since start-up: look again.
   model_.StartupLinkRegistered = host_.StartupLinkExists();
-  btnStartup.SetText(model_.StartupLinkRegistered ? kRemoveFromStartupButton
-                                                  : kRegisterInStartupButton);
+  btnStartup.SetText(StartupButtonCaption(model_.StartupLinkRegistered));
 
   const EnvironmentPage page = EnvironmentPageFor(model_, dataFiles_.LeadBytes());
   CheckBoxG1.SetChecked(page.CheckBoxG1);

@@ -3,8 +3,8 @@
 
 #include "core/ansi_text.h"
 #include "datafile/save_dialog.h"
-#include "ui/file_icon.h"
 #include "ui/message_box.h"
+#include "ui/shell_icon.h"
 
 namespace qvn {
 namespace {
@@ -23,7 +23,7 @@ constexpr wchar_t kPathNotInCodePageMessage[] =
 }  // namespace
 
 void TSetupForm::FillSlotRows() {
-  rows_ = SlotRowsFor<ui::SharedIcon>(model_, [this](int k) { return host_.SlotIcon(k); });
+  slots_ = SetupSlotsFor<ui::SharedIcon>(model_, [this](int k) { return host_.SlotIcon(k); });
   const auto rows = Rows();
   for (int k = 0; k < kSlotCount; ++k) {
     ShowSlotRow(k);
@@ -36,21 +36,21 @@ void TSetupForm::FillSlotRows() {
 
 void TSetupForm::ShowSlotRow(int index) {
   const SlotRowControls row = Rows()[index];
-  const SlotRow<ui::SharedIcon>& slot = rows_[index];
+  const SetupSlot<ui::SharedIcon>& slot = slots_[index];
   row.path.SetText(FromAnsi(slot.path));
   row.icon.SetIcon(slot.icon.get());
   row.size.SetItemIndex(slot.sizeCode);
 }
 
-void TSetupForm::ChangeRows(const std::function<void()>& change) {
+void TSetupForm::ChangeSlots(const std::function<void()>& change) {
   // The icons the rows held stay alive until no image shows them any more.
-  const SlotRows<ui::SharedIcon> shown = rows_;
+  const SetupSlots<ui::SharedIcon> shown = slots_;
   change();
   for (int k = 0; k < kSlotCount; ++k) ShowSlotRow(k);
 }
 
 void TSetupForm::ClearSlot(int index) {
-  ChangeRows([&] { ClearSlotRow(rows_, index); });
+  ChangeSlots([&] { ClearSetupSlot(slots_, index); });
 }
 
 void TSetupForm::BrowseSlot(int index) {
@@ -62,38 +62,38 @@ void TSetupForm::BrowseSlot(int index) {
     ui::ShowMessage(hwnd(), kPathNotInCodePageMessage);
     return;
   }
-  ChangeRows([&] {
-    rows_[index].path = *path;
-    rows_[index].icon = ui::Share(ui::FileIcon(*path));
+  ChangeSlots([&] {
+    slots_[index].path = *path;
+    slots_[index].icon = ui::Share(ui::LargeShellIcon(*path));
   });
 }
 
 void TSetupForm::TakeSizeChoice(int index) {
-  rows_[index].sizeCode = Rows()[index].size.ItemIndex();
+  slots_[index].sizeCode = Rows()[index].size.ItemIndex();
 }
 
 void TSetupForm::SwapSlots(int index) {
-  ChangeRows([&] { SwapSlotRows(rows_, index); });
+  ChangeSlots([&] { SwapSetupSlots(slots_, index); });
 }
 
 void TSetupForm::BtnAllClearClick() {
-  ChangeRows([&] { ClearAllSlotRows(rows_); });
+  ChangeSlots([&] { ClearAllSetupSlots(slots_); });
 }
 
 void TSetupForm::BtnApplyClick() {
-  ApplySlotList(model_, PathsOf(rows_), SizeCodesOf(rows_));
+  ApplySlotList(model_, PathsOf(slots_), SizeCodesOf(slots_));
   std::array<ui::SharedIcon, kSlotCount> icons;
-  for (int k = 0; k < kSlotCount; ++k) icons[k] = rows_[k].icon;
+  for (int k = 0; k < kSlotCount; ++k) icons[k] = slots_[k].icon;
   host_.TakeSlotIcons(icons);
   display_.ShowSlotHints();
 }
 
 void TSetupForm::BtnSaveClick() {
-  if (SaveRefusedForEmptyFirstSlot(rows_)) {
+  if (SaveRefusedForEmptyFirstSlot(slots_)) {
     ui::ShowMessage(hwnd(), kFirstSlotRequiredMessage);
     return;
   }
-  RunSaveSequence(model_, dataFiles_, display_, *this, PathsOf(rows_), SizeCodesOf(rows_));
+  RunSaveSequence(model_, dataFiles_, display_, *this, PathsOf(slots_), SizeCodesOf(slots_));
 }
 
 }  // namespace qvn

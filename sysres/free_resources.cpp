@@ -26,17 +26,6 @@ Proc As(FARPROC address) {
   return reinterpret_cast<Proc>(reinterpret_cast<void*>(address));
 }
 
-// The platform identifier as the system reported it when the program started.
-DWORD PlatformId() {
-  static const DWORD platform = [] {
-    OSVERSIONINFOA version{};
-    version.dwOSVersionInfoSize = sizeof version;
-    // A system that will not say is not taken for one with 16-bit heaps.
-    return GetVersionExA(&version) ? version.dwPlatformId : DWORD{VER_PLATFORM_WIN32_NT};
-  }();
-  return platform;
-}
-
 // KERNEL32's export `ordinal`. The Windows 95 family's GetProcAddress refuses
 // KERNEL32's own exports by ordinal, although the loader binds them for
 // imports; there the export directory is read as the loader reads it.
@@ -60,6 +49,17 @@ bool ThunkKeepsResults(FARPROC qtThunk, GetProcAddress16Proc getProcAddress16, W
 }
 
 }  // namespace
+
+int RunningPlatformId() {
+  static const int platform = [] {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;  // the 148-byte record
+    // A system that will not say is not taken for one with 16-bit heaps.
+    return static_cast<int>(GetVersionExA(&version) ? version.dwPlatformId
+                                                    : DWORD{VER_PLATFORM_WIN32_NT});
+  }();
+  return platform;
+}
 
 void* ExportByOrdinal(void* module, std::uint16_t ordinal) {
   const auto* base = static_cast<const BYTE*>(module);
@@ -89,7 +89,7 @@ void* ExportByOrdinal(void* module, std::uint16_t ordinal) {
 std::uint16_t GetFreeResourcePercent(ResourceKind kind) {
   // Only the Windows 95 family has the 16-bit heaps; the NT family is not
   // asked at all.
-  if (PlatformId() == VER_PLATFORM_WIN32_NT) return kResourcesNotMeasured;
+  if (RunningPlatformId() == VER_PLATFORM_WIN32_NT) return kResourcesNotMeasured;
 
   HMODULE kernel = GetModuleHandleA("Kernel32.dll");
   if (kernel == nullptr) return kResourcesNotMeasured;

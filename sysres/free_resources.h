@@ -9,6 +9,12 @@
 
 namespace qvn {
 
+// The platform identifier the system reported (GetVersionExA with the
+// 148-byte record) when it was first asked: VER_PLATFORM_WIN32_WINDOWS (1) for
+// the Windows 95 family, the only one with resource heaps to measure. A
+// system that will not say is taken for the NT family.
+int RunningPlatformId();
+
 // The free percentage of one kind, 0 to 100, measured afresh: on the
 // Windows 95 family through the 16-bit GetFreeSystemResources of "user.exe";
 // 100 on the NT family and whenever the measurement cannot be made. Never

@@ -112,64 +112,12 @@ TEST_F(DataFileDialogs, DeletionIsRefusedForTheFirstRoleTheFileHas) {
 
 // --- The open dialog's list and preview ----------------------------------------
 
-TEST_F(DataFileDialogs, AnEntryStandsForAFileByItsExactName) {
-  EXPECT_TRUE(IsEntryOf("Start.qvl", kStart, IsShiftJisLeadByte));
-  EXPECT_FALSE(IsEntryOf("start.qvl", kStart, IsShiftJisLeadByte));
-  EXPECT_FALSE(IsEntryOf("Start.qvl", "", IsShiftJisLeadByte));
-  EXPECT_TRUE(IsEntryOf("\x83\x5C.qvl", kFolder + "\x83\x5C.qvl", IsShiftJisLeadByte));  // ソ.qvl
-}
-
 TEST_F(DataFileDialogs, NoFileOrAMissingOnePreviewsEmptySlotsButAnUnreadableOneFails) {
   EXPECT_EQ(PreviewOf(host.files, kFolder + "other.qvl").value()[0], "C:\\Tools\\other.exe");
   EXPECT_EQ(PreviewOf(host.files, "").value(), SlotPaths{});
   EXPECT_EQ(PreviewOf(host.files, kFolder + "gone.qvl").value(), SlotPaths{});
   host.files.readErrors[kStart] = kAccessDenied;
   EXPECT_EQ(PreviewOf(host.files, kStart).error(), FileError{kAccessDenied});
-}
-
-// --- Opening the chosen file ---------------------------------------------------
-
-TEST_F(DataFileDialogs, WithoutAChoiceOpeningChangesNothing) {
-  const Model before = model;
-  const auto files = host.files.files;
-  for (const int result : {kNotChosen, kCancelled}) {
-    OpenChosenDataFile(model, host, host, result, "other.qvl");
-    ExpectNothingChanged(before, files);
-  }
-  EXPECT_TRUE(host.calls.empty());
-}
-
-TEST_F(DataFileDialogs, OpeningLoadsTheEntryAndRefreshesTheMainWindow) {
-  const auto files = host.files.files;
-  OpenChosenDataFile(model, host, host, kChosen, "other.qvl");
-  EXPECT_EQ(model.CurrentDataFile, kFolder + "other.qvl");
-  EXPECT_EQ(model.SlotList[0], "C:\\Tools\\other.exe");
-  EXPECT_EQ(model.SlotSizeCodes[0], 1);
-  EXPECT_EQ(model.DefaultDataFile, kStart);
-  EXPECT_EQ(host.calls, (std::vector<std::string>{"ShowSlotIcons", "ShowSlotHints"}));
-  EXPECT_EQ(host.files.files, files);
-}
-
-TEST_F(DataFileDialogs, OpeningAsDefaultRewritesOnlyLine5OfAnExistingConfiguration) {
-  OpenChosenDataFile(model, host, host, kChosenAsDefault, "other.qvl");
-  EXPECT_EQ(model.DefaultDataFile, kFolder + "other.qvl");
-  EXPECT_EQ(host.files.files[kConfig],
-            Lines({"FALSE", "FALSE", "TRUE", "TRUE", kFolder + "other.qvl", "5000", "35"}));
-
-  host.files.files.erase(kConfig);
-  OpenChosenDataFile(model, host, host, kChosenAsDefault, "Start.qvl");
-  EXPECT_EQ(model.DefaultDataFile, kStart) << "in memory";
-  EXPECT_FALSE(host.files.Exists(kConfig)) << "no configuration file is created";
-}
-
-TEST_F(DataFileDialogs, AFileThatFailsToLoadIsReportedAndChangesNothing) {
-  host.files.files[kFolder + "bad.qvl"] = Lines({"C:\\a.exe", "", "", "", "", "", "", ""});
-  const Model before = model;
-  const auto files = host.files.files;
-  OpenChosenDataFile(model, host, host, kChosenAsDefault, "bad.qvl");
-  ExpectNothingChanged(before, files);
-  EXPECT_EQ(host.errors, (std::vector<Error>{NotAnInteger{""}}));
-  EXPECT_EQ(host.calls, (std::vector<std::string>{"ShowError"})) << "no refresh";
 }
 
 // --- Saving under a typed name -------------------------------------------------
@@ -211,46 +159,65 @@ TEST_F(DataFileDialogs, SavingReplacesTheFileTheNameWrites) {
   EXPECT_FALSE(replaces("new"));
 }
 
-// --- Saving the edited list ----------------------------------------------------
+// --- Opening or saving the chosen file ----------------------------------------
 
-TEST_F(DataFileDialogs, SavingWritesTheListReadsItBackAndMakesItCurrent) {
-  SlotPaths paths{"C:\\Tools\\edit.exe", "", "D:\\Mail\\mailer.exe"};
-  const SlotCodes codes{1, 0, 2};
-  const std::string name = SuggestDataFileName(paths, IsShiftJisLeadByte);
-  ASSERT_EQ(name, "edit_mailer");
-  const std::string config = host.files.files[kConfig];
+TEST_F(DataFileDialogs, WithoutAChoiceNeitherOpeningNorSavingChangesAnything) {
+  const Model before = model;
+  const auto files = host.files.files;
+  for (const int result : {kNotChosen, kCancelled}) {
+    OpenChosenDataFile(model, host, host, result, "other.qvl");
+    EXPECT_FALSE(SaveListAs(model, host, host, result, "edit", SlotPaths{"C:\\e.exe"}, {}));
+  }
+  ExpectNothingChanged(before, files);
+  EXPECT_TRUE(host.calls.empty());
+}
 
-  EXPECT_TRUE(SaveListAs(model, host, host, kChosen, name, paths, codes));
-  const std::string written = kFolder + "edit_mailer.qvl";
-  EXPECT_EQ(host.files.files[written],
-            Lines({"C:\\Tools\\edit.exe", "NULL", "D:\\Mail\\mailer.exe", "NULL", "NULL", "NULL",
-                   "NULL", "NULL", "1", "0", "2", "0", "0", "0", "0", "0"}));
-  EXPECT_EQ(model.CurrentDataFile, written);
-  EXPECT_EQ(model.SlotList[2], "D:\\Mail\\mailer.exe");
-  EXPECT_EQ(model.SlotSizeCodes, codes);
+TEST_F(DataFileDialogs, OpeningLoadsTheEntryAndAsDefaultRewritesAnExistingConfiguration) {
+  const auto files = host.files.files;
+  OpenChosenDataFile(model, host, host, kChosen, "other.qvl");
+  EXPECT_EQ(model.CurrentDataFile, kFolder + "other.qvl");
+  EXPECT_EQ(model.SlotList[0], "C:\\Tools\\other.exe");
   EXPECT_EQ(host.calls, (std::vector<std::string>{"ShowSlotIcons", "ShowSlotHints"}));
-  EXPECT_EQ(model.DefaultDataFile, kStart);
-  EXPECT_EQ(host.files.files[kConfig], config);
+  EXPECT_EQ(host.files.files, files) << "the default stays, nothing is written";
 
-  EXPECT_TRUE(SaveListAs(model, host, host, kChosenAsDefault, "Start.qvl", paths, codes));
-  EXPECT_EQ(host.files.files[kStart], host.files.files[written]) << "the listed file is replaced";
+  OpenChosenDataFile(model, host, host, kChosenAsDefault, "Start.qvl");
   EXPECT_EQ(model.DefaultDataFile, kStart);
   EXPECT_EQ(host.files.files[kConfig],
             Lines({"FALSE", "FALSE", "TRUE", "TRUE", kStart, "5000", "35"}));
+  host.files.files.erase(kConfig);
+  OpenChosenDataFile(model, host, host, kChosenAsDefault, "other.qvl");
+  EXPECT_EQ(model.DefaultDataFile, kFolder + "other.qvl") << "in memory";
+  EXPECT_FALSE(host.files.Exists(kConfig)) << "no configuration file is created";
 }
 
-TEST_F(DataFileDialogs, WithoutANameOrWhenTheWriteFailsSavingChangesNothing) {
-  const SlotPaths paths{"C:\\Tools\\edit.exe"};
+TEST_F(DataFileDialogs, SavingWritesTheListReadsItBackAndMakesItCurrent) {
+  const SlotPaths paths{"C:\\Tools\\edit.exe", "", "D:\\Mail\\mailer.exe"};
+  const SlotCodes codes{1, 0, 2};
+  const std::string config = host.files.files[kConfig];
+  EXPECT_TRUE(SaveListAs(model, host, host, kChosen, "edit_mailer", paths, codes));
+  const std::string written = kFolder + "edit_mailer.qvl";
+  EXPECT_EQ(model.CurrentDataFile, written);
+  EXPECT_EQ(model.SlotList[2], "D:\\Mail\\mailer.exe") << "read back";
+  EXPECT_EQ(model.SlotSizeCodes, codes);
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"ShowSlotIcons", "ShowSlotHints"}));
+  EXPECT_EQ(host.files.files[kConfig], config);
+
+  EXPECT_TRUE(SaveListAs(model, host, host, kChosenAsDefault, "other.qvl", paths, codes));
+  EXPECT_EQ(host.files.files[kFolder + "other.qvl"], host.files.files[written]) << "replaced";
+  EXPECT_EQ(host.files.files[kConfig],
+            Lines({"FALSE", "FALSE", "TRUE", "TRUE", kFolder + "other.qvl", "5000", "35"}));
+}
+
+TEST_F(DataFileDialogs, AListThatCannotBeLoadedOrWrittenIsReportedAndChangesNothing) {
+  host.files.files[kFolder + "bad.qvl"] = Lines({"C:\\a.exe", "", "", "", "", "", "", ""});
+  host.files.writeErrors[kFolder + "edit.qvl"] = kDiskFull;
   const Model before = model;
   const auto files = host.files.files;
-  EXPECT_FALSE(SaveListAs(model, host, host, kNotChosen, "edit", paths, SlotCodes{}));
-  EXPECT_FALSE(SaveListAs(model, host, host, kCancelled, "edit", paths, SlotCodes{}));
-  EXPECT_TRUE(host.calls.empty());
-
-  host.files.writeErrors[kFolder + "edit.qvl"] = kDiskFull;
-  EXPECT_FALSE(SaveListAs(model, host, host, kChosenAsDefault, "edit", paths, SlotCodes{}));
+  OpenChosenDataFile(model, host, host, kChosenAsDefault, "bad.qvl");
+  EXPECT_FALSE(SaveListAs(model, host, host, kChosenAsDefault, "edit", SlotPaths{"C:\\e.exe"}, {}));
   ExpectNothingChanged(before, files);
-  EXPECT_EQ(host.errors, (std::vector<Error>{FileError{kDiskFull}}));
+  EXPECT_EQ(host.errors, (std::vector<Error>{NotAnInteger{""}, FileError{kDiskFull}}));
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"ShowError", "ShowError"})) << "no refresh";
 }
 
 TEST_F(DataFileDialogs, WithoutACurrentFileNothingBecomesTheDefault) {

@@ -3,6 +3,7 @@
 // reported without harm to the file.
 #include <gtest/gtest.h>
 
+#include "tests/text_lines.h"
 #include "tests/win32/test_support.h"
 
 namespace qvntest {
@@ -13,8 +14,8 @@ const std::wstring kDefaultHint =
     L"★データファイル名には,表示される候補名を使用してください.";
 
 std::string DataFile(const std::string& slot1, const std::string& slot3) {
-  return Lines({slot1, "NULL", slot3, "NULL", "NULL", "NULL", "NULL", "NULL",  //
-                "0", "0", "0", "0", "0", "0", "0", "0"});
+  return JoinLines({slot1, "NULL", slot3, "NULL", "NULL", "NULL", "NULL", "NULL",  //
+                    "0", "0", "0", "0", "0", "0", "0", "0"});
 }
 
 // The error box the launcher shows, and its message.
@@ -47,10 +48,10 @@ TEST(LauncherFiles, AFirstStartWritesBothFilesByteForByte) {
 
   EXPECT_EQ(
       ReadFileBytes(folder.File(L"Config.qvc")),
-      Lines({"FALSE", "FALSE", "TRUE", "TRUE", Ansi(folder.File(L"Start.qvl")), "5000", "35"}));
+      JoinLines({"FALSE", "FALSE", "TRUE", "TRUE", Ansi(folder.File(L"Start.qvl")), "5000", "35"}));
   EXPECT_EQ(ReadFileBytes(folder.File(L"Start.qvl")),
-            Lines({"NULL", "NULL", "NULL", "NULL", "NULL", "NULL", "NULL", "NULL",  //
-                   "0", "0", "0", "0", "0", "0", "0", "0"}));
+            JoinLines({"NULL", "NULL", "NULL", "NULL", "NULL", "NULL", "NULL", "NULL",  //
+                       "0", "0", "0", "0", "0", "0", "0", "0"}));
   for (HWND image : SlotImagesOf(main)) EXPECT_FALSE(ShowsIcon(image));
 }
 
@@ -83,8 +84,8 @@ TEST(LauncherFiles, OfAFourteenLineConfigurationTheSecondGroupDecides) {
   const std::string other = Ansi(folder.File(L"other.qvl"));
   WriteFileBytes(folder.File(L"other.qvl"), DataFile(Ansi(folder.File(L"Quorvane.exe")), "NULL"));
   WriteFileBytes(folder.File(L"Config.qvc"),
-                 Lines({"FALSE", "FALSE", "TRUE", "TRUE", "NULL", "5000", "35",  //
-                        "FALSE", "FALSE", "TRUE", "TRUE", other, "100", "30"}));
+                 JoinLines({"FALSE", "FALSE", "TRUE", "TRUE", "NULL", "5000", "35",  //
+                            "FALSE", "FALSE", "TRUE", "TRUE", other, "100", "30"}));
   ASSERT_TRUE(launcher.Start());
   HWND main = launcher.WaitForMainWindow();
   ASSERT_NE(main, nullptr);
@@ -94,7 +95,7 @@ TEST(LauncherFiles, OfAFourteenLineConfigurationTheSecondGroupDecides) {
 TEST(LauncherFiles, LettersForTheIntervalAreReportedThenTheWindowWorks) {
   TempFolder folder;
   Launcher launcher(folder.path());
-  const std::string config = Lines({"FALSE", "FALSE", "TRUE", "TRUE", "NULL", "abc", "35"});
+  const std::string config = JoinLines({"FALSE", "FALSE", "TRUE", "TRUE", "NULL", "abc", "35"});
   WriteFileBytes(folder.File(L"Config.qvc"), config);
   ASSERT_TRUE(launcher.Start());
 

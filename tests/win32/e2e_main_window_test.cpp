@@ -3,6 +3,7 @@
 // a user meets them.
 #include <gtest/gtest.h>
 
+#include "res/version.h"
 #include "tests/win32/test_support.h"
 
 namespace qvntest {
@@ -139,7 +140,7 @@ TEST_F(RunningLauncher, TheVersionDialogStandsBesideTheMainWindow) {
        label = FindWindowExW(aboutPanel, label, L"QuorvaneLabel", nullptr)) {
     labels.push_back(TextOf(label));
   }
-  EXPECT_EQ(labels, (std::vector<std::wstring>{L"Quorvane", L"Version 2.30"}));
+  EXPECT_EQ(labels, (std::vector<std::wstring>{L"Quorvane", L"Version " QVN_VERSION_WIDE}));
 
   RECT mainRect, aboutRect;
   GetWindowRect(main, &mainRect);

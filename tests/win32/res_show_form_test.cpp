@@ -24,13 +24,6 @@ namespace {
 
 constexpr DWORD kTimeoutMs = 10000;
 
-DWORD RunningPlatform() {
-  OSVERSIONINFOA version{};
-  version.dwOSVersionInfoSize = sizeof version;
-  GetVersionExA(&version);
-  return version.dwPlatformId;
-}
-
 // Answers fixed percentages, and notes for each question whether the dialog
 // already existed.
 class FakeProbe : public ResourceProbe {
@@ -338,7 +331,7 @@ TEST_F(ResShowFormTest, ThePanelsHintReachesTheHintLine) {
 
 TEST_F(ResShowFormTest, TheMenuItemIsEnabledExactlyOnTheWindows95Family) {
   EXPECT_EQ(mainForm.PopupMenu1.Item("miResShow").enabled,
-            RunningPlatform() == VER_PLATFORM_WIN32_WINDOWS);
+            RunningPlatformId() == VER_PLATFORM_WIN32_WINDOWS);
 }
 
 TEST_F(ResShowFormTest, ShowsWhatTheRunningSystemMeasures) {
@@ -351,7 +344,7 @@ TEST_F(ResShowFormTest, ShowsWhatTheRunningSystemMeasures) {
       }));
   ASSERT_EQ(values.size(), 3u);
   for (const std::wstring& value : values) {
-    if (RunningPlatform() == VER_PLATFORM_WIN32_NT) {
+    if (RunningPlatformId() == VER_PLATFORM_WIN32_NT) {
       EXPECT_EQ(value, L"100%");
     } else {
       ASSERT_GE(value.size(), 2u);
@@ -369,7 +362,7 @@ TEST(FreeResources, EveryKindReadsAPercentageAnd100OnTheNtFamily) {
   for (ResourceKind kind : {ResourceKind::System, ResourceKind::Gdi, ResourceKind::User}) {
     const std::uint16_t percent = GetFreeResourcePercent(kind);
     EXPECT_LE(percent, 100);
-    if (RunningPlatform() == VER_PLATFORM_WIN32_NT) {
+    if (RunningPlatformId() == VER_PLATFORM_WIN32_NT) {
       EXPECT_EQ(percent, 100);
     }
   }

@@ -18,21 +18,21 @@
 namespace qvn {
 
 template <typename Icon>
-struct SlotRow {
+struct SetupSlot {
   std::string path;                     // the path box; empty: no program
   Icon icon{};                          // the row's icon
   std::int32_t sizeCode = kSizeNormal;  // the 画面サイズ choice, a WindowSizeCode
 };
 
 template <typename Icon>
-using SlotRows = std::array<SlotRow<Icon>, kSlotCount>;
+using SetupSlots = std::array<SetupSlot<Icon>, kSlotCount>;
 
 // The rows as the dialog opens: each slot's path and size code from the
 // model, and `iconOf(k)`, the icon the main window shows for slot k. An empty
 // SlotList leaves the rows as created: no paths, no icons, 通常.
 template <typename Icon, typename IconOf>
-SlotRows<Icon> SlotRowsFor(const Model& model, IconOf iconOf) {
-  SlotRows<Icon> rows;
+SetupSlots<Icon> SetupSlotsFor(const Model& model, IconOf iconOf) {
+  SetupSlots<Icon> rows;
   if (model.SlotList.empty()) return rows;
   for (int k = 0; k < kSlotCount; ++k) {
     rows[k].path = SlotPath(model, k);
@@ -45,40 +45,40 @@ SlotRows<Icon> SlotRowsFor(const Model& model, IconOf iconOf) {
 // クリア: a set slot loses its program, its icon and its size; an empty one
 // keeps whatever size it shows.
 template <typename Icon>
-void ClearSlotRow(SlotRows<Icon>& rows, int k) {
+void ClearSetupSlot(SetupSlots<Icon>& rows, int k) {
   if (rows[k].path.empty()) return;
-  rows[k] = SlotRow<Icon>{};
+  rows[k] = SetupSlot<Icon>{};
 }
 
 // 全クリア: every slot loses its program and icon, and every slot, set or
 // not, goes back to 通常.
 template <typename Icon>
-void ClearAllSlotRows(SlotRows<Icon>& rows) {
-  for (auto& row : rows) row = SlotRow<Icon>{};
+void ClearAllSetupSlots(SetupSlots<Icon>& rows) {
+  for (auto& row : rows) row = SetupSlot<Icon>{};
 }
 
 // The swap button between slot k and slot k + 1: path, icon and size change
 // places, empty slots like filled ones.
 template <typename Icon>
-void SwapSlotRows(SlotRows<Icon>& rows, int k) {
+void SwapSetupSlots(SetupSlots<Icon>& rows, int k) {
   std::swap(rows[k], rows[k + 1]);
 }
 
 // 設定保存(&S)... is refused while No.1 has no program.
 template <typename Icon>
-bool SaveRefusedForEmptyFirstSlot(const SlotRows<Icon>& rows) {
+bool SaveRefusedForEmptyFirstSlot(const SetupSlots<Icon>& rows) {
   return rows[0].path.empty();
 }
 
 template <typename Icon>
-SlotPaths PathsOf(const SlotRows<Icon>& rows) {
+SlotPaths PathsOf(const SetupSlots<Icon>& rows) {
   SlotPaths paths;
   for (int k = 0; k < kSlotCount; ++k) paths[k] = rows[k].path;
   return paths;
 }
 
 template <typename Icon>
-SlotCodes SizeCodesOf(const SlotRows<Icon>& rows) {
+SlotCodes SizeCodesOf(const SetupSlots<Icon>& rows) {
   SlotCodes codes;
   for (int k = 0; k < kSlotCount; ++k) codes[k] = rows[k].sizeCode;
   return codes;

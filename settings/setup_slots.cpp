@@ -1,4 +1,4 @@
-#include "settings/slot_rows.h"
+#include "settings/setup_slots.h"
 
 namespace qvn {
 

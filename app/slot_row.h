@@ -1,0 +1,38 @@
+// The row of slot icons in the main window's group: which icon and which hint
+// each of the eight images shows, brought in line with SlotList.
+#pragma once
+
+#include <array>
+
+#include "core/model.h"
+#include "ui/controls.h"
+#include "ui/handles.h"
+
+namespace qvn {
+
+class SlotRow {
+ public:
+  SlotRow(ui::GroupBox& group, const std::array<ui::Image*, kSlotCount>& images)
+      : group_(group), images_(images) {}
+
+  // ShowSlotIcons: each set slot's image shows its program's large icon,
+  // fetched afresh from the shell; an unset slot's image shows none.
+  void ShowIcons(const Model& model);
+  // The images show these icons from now on (the settings dialog's Apply).
+  void TakeIcons(const std::array<ui::SharedIcon, kSlotCount>& icons);
+  // The icon an image shows, which the settings dialog shows too.
+  ui::SharedIcon Icon(int index) const { return icons_[index]; }
+  // ShowSlotHints: the group's hint, and each image's by whether its slot is set.
+  void ShowHints(const Model& model);
+
+  ui::Image& Image(int index) const { return *images_[index]; }
+
+ private:
+  ui::GroupBox& group_;
+  std::array<ui::Image*, kSlotCount> images_;
+  // The icons the images show, shared with the settings dialog while it is
+  // open; each lives until no image shows it any more.
+  std::array<ui::SharedIcon, kSlotCount> icons_;
+};
+
+}  // namespace qvn

@@ -1,0 +1,63 @@
+#include "app/tray_icon.h"
+
+#include <shellapi.h>
+
+#include "ui/window.h"
+
+namespace qvn {
+
+TrayIcon::TrayIcon(int iconResourceId)
+    : icon_(static_cast<HICON>(LoadImageW(ui::Instance(), MAKEINTRESOURCEW(iconResourceId),
+                                          IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                          GetSystemMetrics(SM_CYSMICON), 0))),
+      taskbarCreatedMessage_(RegisterWindowMessageW(L"TaskbarCreated")) {}
+
+bool TrayIcon::Notify(DWORD action) {
+  // The Unicode record of Windows 2000: its 128-character tip holds either
+  // text whole, line break included.
+  NOTIFYICONDATAW icon{};
+  icon.cbSize = NOTIFYICONDATAW_V2_SIZE;
+  icon.hWnd = window_;
+  icon.uID = kTrayIconId;
+  if (action == NIM_ADD) {
+    icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    icon.uCallbackMessage = kTrayCallbackMessage;
+    icon.hIcon = icon_.get();
+    lstrcpynW(icon.szTip, tip_.c_str(), ARRAYSIZE(icon.szTip));
+  }
+  return Shell_NotifyIconW(action, &icon) != FALSE;
+}
+
+bool TrayIcon::Add(HWND window, const wchar_t* tip) {
+  if (shown_) return true;
+  window_ = window;
+  tip_ = tip;
+  shown_ = Notify(NIM_ADD);
+  return shown_;
+}
+
+void TrayIcon::Remove() {
+  if (!shown_) return;
+  // An icon the shell has lost already is gone all the same.
+  Notify(NIM_DELETE);
+  shown_ = false;
+}
+
+bool TrayIcon::HandleMessage(UINT message, LPARAM lParam) {
+  if (message == kTrayCallbackMessage) {
+    if (lParam == WM_LBUTTONDOWN && onLeftButtonDown) onLeftButtonDown();
+    if (lParam == WM_RBUTTONDOWN && onRightButtonDown) onRightButtonDown();
+    return true;
+  }
+  if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
+    // The new taskbar has no icon of ours yet; it gets the one it had.
+    if (shown_ && !Notify(NIM_ADD)) {
+      shown_ = false;
+      if (onLost) onLost();
+    }
+    return true;
+  }
+  return false;
+}
+
+}  // namespace qvn
