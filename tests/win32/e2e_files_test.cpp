@@ -9,10 +9,6 @@
 namespace qvntest {
 namespace {
 
-const std::wstring kDefaultHint =
-    L"ここにカーソル位置に対応するヒントが表示されます.\r\n"
-    L"★データファイル名には,表示される候補名を使用してください.";
-
 std::string DataFile(const std::string& slot1, const std::string& slot3) {
   return JoinLines({slot1, "NULL", slot3, "NULL", "NULL", "NULL", "NULL", "NULL",  //
                     "0", "0", "0", "0", "0", "0", "0", "0"});
@@ -71,11 +67,7 @@ TEST(LauncherFiles, TheDefaultListIsLoadedWithTheIconsOfItsPrograms) {
   EXPECT_FALSE(ShowsIcon(images[2])) << "a program the shell cannot find shows no icon";
 
   MovePointerTo(CentreOf(images[0]));
-  EXPECT_TRUE(WaitUntil([&] {
-    return TextOf(HintLineOf(main)) ==
-           L"ダブルクリック：ポイントしているソフトウェアを起動します.\r\n"
-           L"右クリック：ポップアップメニューを表示します.";
-  }));
+  EXPECT_TRUE(WaitUntil([&] { return TextOf(HintLineOf(main)) == kSetSlotHint; }));
 }
 
 TEST(LauncherFiles, OfAFourteenLineConfigurationTheSecondGroupDecides) {

@@ -6,21 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/text_lines.h"
 #include "tests/win32/test_support.h"
 
 namespace qvntest {
 namespace {
 
-const std::wstring kSetHint =
-    L"ダブルクリック：ポイントしているソフトウェアを起動します.\r\n"
-    L"右クリック：ポップアップメニューを表示します.";
-const std::wstring kUnsetHint =
-    L"起動するソフトウェアが設定されていません.\r\n"
-    L"右クリック：ポップアップメニューを表示します.";
-
 std::string ConfigText(const std::string& defaultFile, const std::string& interval = "5000",
                        const std::string& limit = "35") {
-  return Lines({"FALSE", "FALSE", "TRUE", "TRUE", defaultFile, interval, limit});
+  return JoinLines({"FALSE", "FALSE", "TRUE", "TRUE", defaultFile, interval, limit});
 }
 
 // Line `number` (from 1) of a text file.
@@ -72,18 +66,14 @@ class SettingsDialog : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(CopyFileW(recorder.c_str(), app.c_str(), FALSE));
-    startList = Lines({Ansi(app), "NULL", "NULL", "NULL", "NULL", "NULL", "NULL", "NULL",  //
-                       "1", "0", "0", "0", "0", "0", "0", "0"});
+    startList = JoinLines({Ansi(app), "NULL", "NULL", "NULL", "NULL", "NULL", "NULL", "NULL",  //
+                           "1", "0", "0", "0", "0", "0", "0", "0"});
     WriteFileBytes(folder.File(L"Start.qvl"), startList);
     WriteFileBytes(folder.File(L"Config.qvc"), ConfigText(Ansi(folder.File(L"Start.qvl"))));
   }
 
   void TearDown() override {
-    for (HWND hwnd = FindWindowExW(nullptr, nullptr, L"QvnStartRecorder", nullptr); hwnd;
-         hwnd = FindWindowExW(nullptr, hwnd, L"QvnStartRecorder", nullptr)) {
-      PostMessageW(hwnd, WM_CLOSE, 0, 0);
-    }
-    WaitUntil([] { return FindWindowW(L"QvnStartRecorder", nullptr) == nullptr; }, 5000);
+    EndAllRecorders();
     // The temporary folder removes only its own files.
     for (const std::wstring& file : {tool + L".txt", tool, unnamable}) DeleteFileW(file.c_str());
     RemoveDirectoryW(folder.File(L"tools").c_str());
@@ -246,8 +236,8 @@ TEST_F(SettingsDialog, ApplyChangesTheMainWindowButNoFile) {
   ASSERT_NO_FATAL_FAILURE(CloseSettings());
   // The icons are fetched afresh from the list applied, and the hints follow it.
   EXPECT_EQ(IconRow(images), L"-XX-----");
-  EXPECT_TRUE(HintLineReadsOver(images[0], kUnsetHint));
-  EXPECT_TRUE(HintLineReadsOver(images[1], kSetHint));
+  EXPECT_TRUE(HintLineReadsOver(images[0], kUnsetSlotHint));
+  EXPECT_TRUE(HintLineReadsOver(images[1], kSetSlotHint));
   EXPECT_EQ(ReadFileBytes(folder.File(L"Start.qvl")), startList);
   EXPECT_EQ(ReadFileBytes(folder.File(L"Config.qvc")), config);
 
@@ -261,8 +251,9 @@ TEST_F(SettingsDialog, ApplyChangesTheMainWindowButNoFile) {
   // The file dialog left the launcher's current directory alone: the program
   // starts there, not in the folder browsed to.
   PostMessageW(images[2], WM_LBUTTONDBLCLK, MK_LBUTTON, 0);
-  ASSERT_TRUE(WaitUntil([&] { return Started(tool); }, 20000));
-  EXPECT_TRUE(SameFolder(Utf16(RecordOf(tool)["currentDirectory"]), folder.path()));
+  RecorderRecord record;
+  ASSERT_TRUE(WaitUntil([&] { return !(record = ReadRecorderRecord(tool)).empty(); }, 20000));
+  EXPECT_TRUE(SameFolder(Utf16(record.Text("currentDirectory")), folder.path()));
 }
 
 TEST_F(SettingsDialog, OpensBesideTheMainWindowClearsRowsAndRefusesToSaveWithoutNo1) {
@@ -343,8 +334,8 @@ TEST_F(SettingsDialog, SavesTheListThenMakesTheSavedFileTheDefault) {
   HWND save = WaitForVisibleWindow(launcher.processId(), L"TfrmSaveDlg");
   ASSERT_NE(save, nullptr) << "no save dialog";
   Click(ButtonOf(save, L"保存(&S)"));  // under the proposed name, that of No.1's program
-  const std::string expected = Lines({Ansi(app), "NULL", "NULL", "NULL", "NULL", "NULL", "NULL",
-                                      "NULL", "2", "0", "0", "0", "0", "0", "0", "0"});
+  const std::string expected = JoinLines({Ansi(app), "NULL", "NULL", "NULL", "NULL", "NULL", "NULL",
+                                          "NULL", "2", "0", "0", "0", "0", "0", "0", "0"});
   EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(folder.File(L"app.qvl")) == expected; }));
   EXPECT_TRUE(IsWindowVisible(dialog)) << "the settings dialog stays open";
 
