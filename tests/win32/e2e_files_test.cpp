@@ -71,11 +71,7 @@ TEST(LauncherFiles, TheDefaultListIsLoadedWithTheIconsOfItsPrograms) {
   EXPECT_FALSE(ShowsIcon(images[2])) << "a program the shell cannot find shows no icon";
 
   MovePointerTo(CentreOf(images[0]));
-  EXPECT_TRUE(WaitUntil([&] {
-    return TextOf(HintLineOf(main)) ==
-           L"ダブルクリック：ポイントしているソフトウェアを起動します.\r\n"
-           L"右クリック：ポップアップメニューを表示します.";
-  }));
+  EXPECT_TRUE(WaitUntil([&] { return TextOf(HintLineOf(main)) == kSetSlotHint; }));
 }
 
 TEST(LauncherFiles, OfAFourteenLineConfigurationTheSecondGroupDecides) {

@@ -12,9 +12,6 @@ namespace {
 const std::wstring kDefaultHint =
     L"ここにカーソル位置に対応するヒントが表示されます.\r\n"
     L"★データファイル名には,表示される候補名を使用してください.";
-const std::wstring kUnsetSlotHint =
-    L"起動するソフトウェアが設定されていません.\r\n"
-    L"右クリック：ポップアップメニューを表示します.";
 const std::wstring kGroupHint =
     L"ダブルクリック：すべてのソフトウェアを連続起動します.\r\n"
     L"右クリック：ポップアップメニューを表示します.";

@@ -166,12 +166,8 @@ TEST_F(MainFormTest, TheSlotRowLiesInsideTheGroupAtItsPitch) {
 }
 
 TEST_F(MainFormTest, SlotHintsFollowWhichSlotsAreSet) {
-  const std::wstring setHint =
-      L"ダブルクリック：ポイントしているソフトウェアを起動します.\r\n"
-      L"右クリック：ポップアップメニューを表示します.";
-  const std::wstring unsetHint =
-      L"起動するソフトウェアが設定されていません.\r\n"
-      L"右クリック：ポップアップメニューを表示します.";
+  const std::wstring& setHint = qvntest::kSetSlotHint;
+  const std::wstring& unsetHint = qvntest::kUnsetSlotHint;
   // Start-up found no list to load: eight unset slots.
   EXPECT_EQ(form.Image1.hint(), unsetHint);
   EXPECT_EQ(form.Image8.hint(), unsetHint);

@@ -283,6 +283,13 @@ void PressFirstButton(HWND box) {
   SendMessageW(FindWindowExW(box, nullptr, L"Button", nullptr), BM_CLICK, 0, 0);
 }
 
+const std::wstring kSetSlotHint =
+    L"ダブルクリック：ポイントしているソフトウェアを起動します.\r\n"
+    L"右クリック：ポップアップメニューを表示します.";
+const std::wstring kUnsetSlotHint =
+    L"起動するソフトウェアが設定されていません.\r\n"
+    L"右クリック：ポップアップメニューを表示します.";
+
 HWND GroupOf(HWND main) {
   HWND panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
   return FindWindowExW(panel, nullptr, L"QuorvaneGroupBox", nullptr);

@@ -95,6 +95,10 @@ POINT CentreOf(HWND hwnd);
 std::wstring MessageOf(HWND box);
 void PressFirstButton(HWND box);
 
+// The hints the main window's hint line shows over a set and an unset slot.
+extern const std::wstring kSetSlotHint;
+extern const std::wstring kUnsetSlotHint;
+
 // Parts of the launcher's main window.
 HWND GroupOf(HWND main);
 HWND HintLineOf(HWND main);
