@@ -12,12 +12,6 @@ namespace qvntest {
 namespace {
 
 const std::wstring kIconsHint = L"選択ファイルに設定されているソフトのアイコンが表示されます.";
-const std::wstring kSetSlotHint =
-    L"ダブルクリック：ポイントしているソフトウェアを起動します.\r\n"
-    L"右クリック：ポップアップメニューを表示します.";
-const std::wstring kUnsetSlotHint =
-    L"起動するソフトウェアが設定されていません.\r\n"
-    L"右クリック：ポップアップメニューを表示します.";
 
 // The launcher in a folder of data files; each list has one program, the
 // launcher itself, in one slot, so that its preview shows where it is.
@@ -105,7 +99,8 @@ TEST_F(ReadCommand, TheDialogShowsTheCurrentFileAndPreviewsAnotherWithoutChangin
   ClickEntry(list, 0);
   EXPECT_TRUE(PreviewReads(L"--X-----"));
   MovePointerTo(CentreOf(preview[2]));
-  EXPECT_TRUE(HintLineReads(kIconsHint)) << "the icons show the group's hint";
+  EXPECT_TRUE(HintLineReads(kIconsHint))
+      << "the icons show the group's hint; the line reads: " << Ansi(TextOf(HintLineOf(main)));
   Press(dialog, L"キャンセル(&C)");
   ASSERT_TRUE(Closed(dialog));
   EXPECT_EQ(IconRow(SlotImagesOf(main)), L"X-------");
@@ -216,7 +211,10 @@ TEST_F(ReadCommand, DeletionRefusesTheFilesInUseInOrderAndDeletesAnyOther) {
   EXPECT_EQ(deleteEntry(4), L"初期値の連続起動データファイルが選択されました.\r\n\r\n" + refused);
 
   EXPECT_EQ(deleteEntry(3), L"選択されたファイルを削除します.\r\n\r\nよろしいですか？");
-  EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(folder.File(L"spare.qvl")).empty(); }));
+  // Watched without opening it, which would stand in the deletion's way.
+  EXPECT_TRUE(WaitUntil([&] {
+    return GetFileAttributesW(folder.File(L"spare.qvl").c_str()) == INVALID_FILE_ATTRIBUTES;
+  }));
   EXPECT_EQ(folder.Files(), (std::vector<std::wstring>{L"Config.qvc", L"Quorvane.exe", L"Start.qvl",
                                                        L"cur.qvl", L"other.qvl"}));
   EXPECT_TRUE(WaitUntil([&] { return EntriesOf(list).size() == 4; }));
