@@ -2,7 +2,6 @@
 // through its windows: the slot rows and the buttons of the launch-list page,
 // the checks of the environment page, and the Startup shortcut.
 #include <windows.h>
-#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -365,9 +364,7 @@ TEST_F(SettingsDialog, SavesTheListThenMakesTheSavedFileTheDefault) {
 class SettingsDialogStartup : public SettingsDialog {
  protected:
   void SetUp() override {
-    wchar_t startup[MAX_PATH] = {};
-    SHGetSpecialFolderPathW(nullptr, startup, CSIDL_STARTUP, TRUE);
-    link = std::wstring(startup) + L"\\Quorvane.lnk";
+    link = StartupLinkFile();
     DeleteFileW(link.c_str());
     SettingsDialog::SetUp();
   }

@@ -86,9 +86,7 @@ TEST_F(LauncherInTray, TwoMovesAddOneIconWhichTheEndRemoves) {
 class StartupShortcut : public LauncherInTray {
  protected:
   void SetUp() override {
-    wchar_t startup[MAX_PATH] = {};
-    SHGetSpecialFolderPathW(nullptr, startup, CSIDL_STARTUP, TRUE);
-    link = std::wstring(startup) + L"\\Quorvane.lnk";
+    link = StartupLinkFile();
     DeleteFileW(link.c_str());
     LauncherInTray::SetUp();
   }

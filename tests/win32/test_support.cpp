@@ -1,6 +1,7 @@
 #include "tests/win32/test_support.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -535,6 +536,12 @@ void EndAllRecorders() {
 }
 
 // --- The launcher ------------------------------------------------------------------
+
+std::wstring StartupLinkFile() {
+  wchar_t startup[MAX_PATH] = {};
+  SHGetSpecialFolderPathW(nullptr, startup, CSIDL_STARTUP, TRUE);
+  return std::wstring(startup) + L"\\Quorvane.lnk";
+}
 
 bool TrayIconShown(HWND main) {
   NOTIFYICONDATAW icon{};

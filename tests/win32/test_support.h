@@ -166,6 +166,10 @@ void EndAllRecorders();
 
 // --- The launcher ------------------------------------------------------------------
 
+// Quorvane.lnk in the user's Startup folder, where the launcher puts its
+// shortcut.
+std::wstring StartupLinkFile();
+
 // Whether the launcher's icon is in the task tray: only an icon that exists
 // can be modified.
 bool TrayIconShown(HWND main);
