@@ -9,10 +9,6 @@
 namespace qvntest {
 namespace {
 
-const std::wstring kDefaultHint =
-    L"ここにカーソル位置に対応するヒントが表示されます.\r\n"
-    L"★データファイル名には,表示される候補名を使用してください.";
-
 std::string DataFile(const std::string& slot1, const std::string& slot3) {
   return JoinLines({slot1, "NULL", slot3, "NULL", "NULL", "NULL", "NULL", "NULL",  //
                     "0", "0", "0", "0", "0", "0", "0", "0"});

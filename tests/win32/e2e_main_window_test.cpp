@@ -9,12 +9,6 @@
 namespace qvntest {
 namespace {
 
-const std::wstring kDefaultHint =
-    L"ここにカーソル位置に対応するヒントが表示されます.\r\n"
-    L"★データファイル名には,表示される候補名を使用してください.";
-const std::wstring kGroupHint =
-    L"ダブルクリック：すべてのソフトウェアを連続起動します.\r\n"
-    L"右クリック：ポップアップメニューを表示します.";
 const std::wstring kPanelHint = L"右クリック：ポップアップメニューを表示します.";
 
 // A top-level window of this test program, to stand in front or to pose as
@@ -29,7 +23,7 @@ class TestWindow {
     RegisterClassW(&windowClass);
     hwnd_ = CreateWindowExW(0, className, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, at.x, at.y, 200,
                             100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    WaitUntil([] { return false; }, 50);  // let it appear
+    WaitUntil([&] { return IsWindowVisible(hwnd_) != FALSE; });
   }
   ~TestWindow() { DestroyWindow(hwnd_); }
   HWND hwnd() const { return hwnd_; }
@@ -193,7 +187,7 @@ TEST(SingleCopy, OfTwoCopiesStartedAtOnceExactlyOneRuns) {
   ASSERT_TRUE(WaitUntil([&] { return a.WaitForExit(0) != -1 || b.WaitForExit(0) != -1; }, 15000));
   Launcher& survivor = a.WaitForExit(0) == -1 ? a : b;
   EXPECT_NE(survivor.WaitForMainWindow(), nullptr);
-  EXPECT_EQ(survivor.WaitForExit(500), -1) << "both copies ended";
+  EXPECT_EQ(survivor.WaitForExit(0), -1) << "both copies ended";
 }
 
 }  // namespace

@@ -5,18 +5,13 @@
 
 #include <map>
 
+#include "tests/text_lines.h"
 #include "tests/win32/test_support.h"
 
 namespace qvntest {
 namespace {
 
 const std::wstring kIconsHint = L"選択ファイルに設定されているソフトのアイコンが表示されます.";
-
-std::string Lines(std::initializer_list<std::string> lines) {
-  std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
-  return text;
-}
 
 // The launcher in a folder of data files; each list has one program, the
 // launcher itself, in one slot, so that its preview shows where it is.
@@ -148,7 +143,7 @@ TEST_F(ReadCommand, AnOpenedListIsShownOnTheMainWindowAndSelectedNextTime) {
 TEST_F(ReadCommand, OpeningAsTheDefaultRewritesOnlyLine5OfTheConfiguration) {
   WriteFileBytes(
       folder.File(L"Config.qvc"),
-      Lines({"TRUE", "FALSE", "TRUE", "FALSE", Ansi(folder.File(L"Start.qvl")), "3000", "50"}));
+      JoinLines({"TRUE", "FALSE", "TRUE", "FALSE", Ansi(folder.File(L"Start.qvl")), "3000", "50"}));
   StartWithTwoLists();
 
   HWND dialog = OpenDialog();
@@ -157,7 +152,7 @@ TEST_F(ReadCommand, OpeningAsTheDefaultRewritesOnlyLine5OfTheConfiguration) {
   Press(dialog, L"デフォルトファイルに設定して開く(&D)");
   ASSERT_TRUE(Closed(dialog));
   const std::string expected =
-      Lines({"TRUE", "FALSE", "TRUE", "FALSE", Ansi(folder.File(L"other.qvl")), "3000", "50"});
+      JoinLines({"TRUE", "FALSE", "TRUE", "FALSE", Ansi(folder.File(L"other.qvl")), "3000", "50"});
   EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(folder.File(L"Config.qvc")) == expected; }));
   EXPECT_TRUE(MainRowReads(L"--X-----"));
 }
@@ -166,8 +161,9 @@ TEST_F(ReadCommand, DeletionRefusesTheFilesInUseInOrderAndDeletesAnyOther) {
   for (const auto* name : {L"Start.qvl", L"cur.qvl", L"gone.qvl"}) WriteList(name, 0);
   WriteList(L"other.qvl", 2);
   WriteList(L"spare.qvl", 7);
-  WriteFileBytes(folder.File(L"Config.qvc"), Lines({"FALSE", "FALSE", "TRUE", "TRUE",
-                                                    Ansi(folder.File(L"cur.qvl")), "5000", "35"}));
+  WriteFileBytes(
+      folder.File(L"Config.qvc"),
+      JoinLines({"FALSE", "FALSE", "TRUE", "TRUE", Ansi(folder.File(L"cur.qvl")), "5000", "35"}));
   Start();  // cur.qvl is the current and the default file
 
   HWND dialog = nullptr;

@@ -14,15 +14,6 @@ namespace {
 
 using qvn::kTrayCallbackMessage;
 
-// Whether the launcher's tray icon is there: only an icon that exists can be modified.
-bool TrayIconShown(HWND main) {
-  NOTIFYICONDATAW icon{};
-  icon.cbSize = NOTIFYICONDATAW_V2_SIZE;
-  icon.hWnd = main;
-  icon.uID = qvn::kTrayIconId;
-  return Shell_NotifyIconW(NIM_MODIFY, &icon) != FALSE;
-}
-
 class LauncherInTray : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -100,13 +91,9 @@ class StartupShortcut : public LauncherInTray {
     SHGetSpecialFolderPathW(nullptr, startup, CSIDL_STARTUP, TRUE);
     link = std::wstring(startup) + L"\\Quorvane.lnk";
     DeleteFileW(link.c_str());
-    CoInitialize(nullptr);
     LauncherInTray::SetUp();
   }
-  void TearDown() override {
-    DeleteFileW(link.c_str());
-    CoUninitialize();
-  }
+  void TearDown() override { DeleteFileW(link.c_str()); }
 
   // Waits for the launcher's message box, checks its place and text, and closes it.
   void ExpectMessageAt347x33(const std::wstring& text) {
@@ -121,6 +108,7 @@ class StartupShortcut : public LauncherInTray {
     PressFirstButton(box);
   }
 
+  ui::ComApartment com;
   std::wstring link;
 };
 
@@ -129,19 +117,15 @@ TEST_F(StartupShortcut, IsCreatedPointingAtTheLauncherAndRemovedAgain) {
   ExpectMessageAt347x33(L"Quorvane をスタートアップに登録しました.");
   ASSERT_EQ(GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES, true) << "no shortcut";
 
-  IShellLinkW* shellLink = nullptr;
+  ui::ComPtr<IShellLinkW> shellLink;
   ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                         IID_IShellLinkW, reinterpret_cast<void**>(&shellLink))));
-  IPersistFile* file = nullptr;
-  shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+                                         IID_IShellLinkW, shellLink.ReceiveVoid())));
+  ui::ComPtr<IPersistFile> file;
+  ASSERT_TRUE(SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, file.ReceiveVoid())));
   ASSERT_TRUE(SUCCEEDED(file->Load(link.c_str(), STGM_READ)));
   wchar_t target[MAX_PATH] = {}, workingFolder[MAX_PATH] = {};
   shellLink->GetPath(target, MAX_PATH, nullptr, 0);
   shellLink->GetWorkingDirectory(workingFolder, MAX_PATH);
-  int showCommand = 0;
-  shellLink->GetShowCmd(&showCommand);
-  file->Release();
-  shellLink->Release();
   EXPECT_EQ(lstrcmpiW(target, folder.File(L"Quorvane.exe").c_str()), 0) << target;
   EXPECT_EQ(lstrcmpiW(workingFolder, folder.path().c_str()), 0) << workingFolder;
 

@@ -166,20 +166,17 @@ TEST_F(MainFormTest, TheSlotRowLiesInsideTheGroupAtItsPitch) {
 }
 
 TEST_F(MainFormTest, SlotHintsFollowWhichSlotsAreSet) {
-  const std::wstring& setHint = qvntest::kSetSlotHint;
-  const std::wstring& unsetHint = qvntest::kUnsetSlotHint;
+  using qvntest::kSetSlotHint, qvntest::kUnsetSlotHint;
   // Start-up found no list to load: eight unset slots.
-  EXPECT_EQ(form.Image1.hint(), unsetHint);
-  EXPECT_EQ(form.Image8.hint(), unsetHint);
-  EXPECT_EQ(form.GroupBox1.hint(),
-            L"ダブルクリック：すべてのソフトウェアを連続起動します.\r\n"
-            L"右クリック：ポップアップメニューを表示します.");
+  EXPECT_EQ(form.Image1.hint(), kUnsetSlotHint);
+  EXPECT_EQ(form.Image8.hint(), kUnsetSlotHint);
+  EXPECT_EQ(form.GroupBox1.hint(), qvntest::kGroupHint);
 
   SetUnsetSlots(model);
   model.SlotList[1] = "C:\\Tools\\edit.exe";
   form.ShowSlotHints();
-  EXPECT_EQ(form.Image1.hint(), unsetHint);
-  EXPECT_EQ(form.Image2.hint(), setHint);
+  EXPECT_EQ(form.Image1.hint(), kUnsetSlotHint);
+  EXPECT_EQ(form.Image2.hint(), kSetSlotHint);
 }
 
 TEST_F(MainFormTest, ComputesItsPathsFromTheProgramsFolder) {

@@ -1,25 +1,5 @@
-// A stand-in program for the launch tests. Copied under the names a test
-// needs (app.exe, App.EXE, My.exe...), it writes down how it was started,
-// shows one window and runs until that window is closed.
-//
-// The record goes to the program's own path with ".txt" added
-// ("C:\My Apps\app.exe.txt"), UTF-8, one "name=value" line each:
-//   processId         this process
-//   showWindow        wShowWindow of its start-up information
-//   flags             dwFlags of its start-up information
-//   commandLine       the command line exactly as it was given
-//   currentDirectory  the current directory at start
-//   startTick         GetTickCount() when the program began
-//   readyTick         GetTickCount() just before it first waits for input
-//   zoomed, iconic    1 when its window was shown maximised / minimised
-// The file appears all at once (written beside it, then renamed), just before
-// the program first waits for input, so a test that finds it may rely on every
-// line.
-//
-// The window's class is "QvnStartRecorder" and its title the program's file
-// name ("app.exe"). The environment variable QVN_RECORDER_BUSY_MS makes the
-// program busy for that many milliseconds before it becomes ready for input.
-// It ends by itself after a minute, so a failed test never leaves it behind.
+// The stand-in program that start_recorder.h describes.
+#include "tests/win32/start_recorder.h"
 
 #include <windows.h>
 
@@ -27,19 +7,10 @@
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"QvnStartRecorder";
+using qvntest::kRecorderClass;
+using qvntest::RecordText;
 constexpr UINT_PTR kLifetimeTimer = 1;
 constexpr UINT kLifetimeMs = 60000;
-
-std::string Utf8(const std::wstring& text) {
-  if (text.empty()) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string bytes(size, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
-                      nullptr, nullptr);
-  return bytes;
-}
 
 std::wstring ModulePath() {
   std::wstring path(MAX_PATH, L'\0');
@@ -108,9 +79,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   windowClass.hInstance = instance;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  windowClass.lpszClassName = kWindowClass;
+  windowClass.lpszClassName = kRecorderClass;
   RegisterClassW(&windowClass);
-  HWND window = CreateWindowExW(0, kWindowClass, fileName.c_str(), WS_OVERLAPPEDWINDOW, 100, 100,
+  HWND window = CreateWindowExW(0, kRecorderClass, fileName.c_str(), WS_OVERLAPPEDWINDOW, 100, 100,
                                 320, 200, nullptr, nullptr, instance, nullptr);
   // The show command is the one the start-up information asked for, as in
   // any program that shows its main window with it.
@@ -127,8 +98,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
   line("processId", std::to_string(GetCurrentProcessId()));
   line("showWindow", std::to_string(startup.wShowWindow));
   line("flags", std::to_string(startup.dwFlags));
-  line("commandLine", Utf8(commandLine));
-  line("currentDirectory", Utf8(currentDirectory));
+  line("commandLine", RecordText(commandLine));
+  line("currentDirectory", RecordText(currentDirectory));
   line("startTick", std::to_string(startTick));
   line("readyTick", std::to_string(GetTickCount()));
   line("zoomed", IsZoomed(window) ? "1" : "0");

@@ -1,7 +1,15 @@
 #include "tests/win32/test_support.h"
 
+#include <shellapi.h>
+
 #include <algorithm>
 #include <cstdlib>
+#include <set>
+#include <thread>
+
+#include "app/tray_icon.h"
+#include "tests/win32/start_recorder.h"
+#include "ui/handles.h"
 
 namespace qvntest {
 
@@ -97,12 +105,11 @@ Launcher::Launcher(const std::wstring& folder)
 }
 
 Launcher::~Launcher() {
-  if (process_ == nullptr) return;
-  if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
-    TerminateProcess(process_, 1);
-    WaitForSingleObject(process_, 5000);
+  if (!process_) return;
+  if (WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process_.get(), 1);
+    WaitForSingleObject(process_.get(), 5000);
   }
-  CloseHandle(process_);
 }
 
 bool Launcher::Start() {
@@ -117,7 +124,7 @@ bool Launcher::Start() {
     return false;
   }
   CloseHandle(info.hThread);
-  process_ = info.hProcess;
+  process_.reset(info.hProcess);
   processId_ = info.dwProcessId;
   return true;
 }
@@ -136,12 +143,11 @@ HWND Launcher::WaitForMainWindow(DWORD timeoutMs, bool visible) {
 }
 
 long Launcher::WaitForExit(DWORD timeoutMs) {
-  if (process_ == nullptr) return -1;
-  if (!WaitUntil([&] { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; }, timeoutMs)) {
-    return -1;
-  }
+  if (!process_) return -1;
+  const auto ended = [&] { return WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; };
+  if (!WaitUntil(ended, timeoutMs)) return -1;
   DWORD code = 0;
-  GetExitCodeProcess(process_, &code);
+  GetExitCodeProcess(process_.get(), &code);
   return static_cast<long>(code);
 }
 
@@ -283,13 +289,6 @@ void PressFirstButton(HWND box) {
   SendMessageW(FindWindowExW(box, nullptr, L"Button", nullptr), BM_CLICK, 0, 0);
 }
 
-const std::wstring kSetSlotHint =
-    L"ダブルクリック：ポイントしているソフトウェアを起動します.\r\n"
-    L"右クリック：ポップアップメニューを表示します.";
-const std::wstring kUnsetSlotHint =
-    L"起動するソフトウェアが設定されていません.\r\n"
-    L"右クリック：ポップアップメニューを表示します.";
-
 HWND GroupOf(HWND main) {
   HWND panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
   return FindWindowExW(panel, nullptr, L"QuorvaneGroupBox", nullptr);
@@ -351,6 +350,169 @@ void ClickEntry(HWND list, int index) {
   POINT at{10, (index - top) * height + height / 2};
   ClientToScreen(list, &at);
   LeftClickAt(at);
+}
+
+// --- Modal boxes -------------------------------------------------------------------
+
+namespace {
+
+bool HasClass(HWND window, const wchar_t* className) {
+  return lstrcmpiW(ClassOf(window).c_str(), className) == 0;
+}
+
+RECT ScreenRectOf(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  return rect;
+}
+
+BOOL CALLBACK RememberVisibleDialog(HWND window, LPARAM found) {
+  if (HasClass(window, L"#32770") && IsWindowVisible(window)) {
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+SeenBox Observe(HWND box, DWORD thread) {
+  SeenBox seen;
+  seen.found = true;
+  seen.caption = TextOf(box);
+  seen.window = ScreenRectOf(box);
+  GetClientRect(box, &seen.client);
+  MapWindowPoints(box, nullptr, reinterpret_cast<POINT*>(&seen.client), 2);
+  seen.owner = GetWindow(box, GW_OWNER);
+  seen.ownerEnabled = seen.owner && IsWindowEnabled(seen.owner);
+  // Children come in creation order, which is also the tab order.
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (HasClass(child, L"Button")) {
+      seen.buttons.push_back(TextOf(child));
+      seen.buttonRects.push_back(ScreenRectOf(child));
+    } else if (HasClass(child, L"Static")) {
+      if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        seen.icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+        seen.iconRect = ScreenRectOf(child);
+      } else {
+        seen.text = TextOf(child);
+        seen.textRect = ScreenRectOf(child);
+      }
+    }
+  }
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (GetGUIThreadInfo(thread, &info) && info.hwndFocus) seen.focus = TextOf(info.hwndFocus);
+  return seen;
+}
+
+}  // namespace
+
+SeenBox WatchBox(const std::function<void()>& show, const std::function<void(HWND)>& answer) {
+  constexpr DWORD kTimeoutMs = 5000;
+  SeenBox seen;
+  const DWORD thread = GetCurrentThreadId();
+  std::thread helper([&] {
+    HWND box = nullptr;
+    const auto boxShown = [&] {
+      EnumThreadWindows(thread, RememberVisibleDialog, reinterpret_cast<LPARAM>(&box));
+      return box != nullptr;
+    };
+    if (!WaitUntil(boxShown, kTimeoutMs)) return;
+    seen = Observe(box, thread);
+    answer(box);
+    seen.closed = WaitUntil([&] { return !IsWindow(box); }, kTimeoutMs);
+    if (!seen.closed) {
+      PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+      PostMessageW(box, WM_CLOSE, 0, 0);
+    }
+  });
+  show();
+  helper.join();
+  return seen;
+}
+
+std::function<void(HWND)> KeyIn(WPARAM key) {
+  return [key](HWND box) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info);
+    HWND target = info.hwndFocus ? info.hwndFocus : box;
+    PostMessageW(target, WM_KEYDOWN, key, 1);
+    PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+  };
+}
+
+std::function<void(HWND)> ClickButton(const std::wstring& text) {
+  return [text](HWND box) {
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      if (HasClass(child, L"Button") && TextOf(child) == text) PostMessageW(child, BM_CLICK, 0, 0);
+    }
+  };
+}
+
+void CloseBox(HWND box) {
+  PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+// --- start_recorder.exe ----------------------------------------------------------
+
+std::string RecorderRecord::Text(const std::string& name) const {
+  const auto found = values.find(name);
+  return found == values.end() ? std::string("(none)") : found->second;
+}
+
+unsigned long RecorderRecord::Number(const std::string& name) const {
+  const auto found = values.find(name);
+  return found == values.end() ? 0 : std::stoul(found->second);
+}
+
+RecorderRecord ReadRecorderRecord(const std::wstring& program) {
+  RecorderRecord record;
+  const std::string text = ReadFileBytes(program + L".txt");
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = text.find("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    const std::string line = text.substr(start, end - start);
+    const std::size_t equals = line.find('=');
+    if (equals != std::string::npos)
+      record.values[line.substr(0, equals)] = line.substr(equals + 1);
+    start = end + 2;
+  }
+  return record;
+}
+
+void EndRecorder(DWORD processId) {
+  const ui::UniqueHandle process(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId));
+  if (!process) return;
+  for (HWND window : WindowsOf(processId, kRecorderClass)) {
+    PostMessageW(window, WM_CLOSE, 0, 0);
+  }
+  const bool ended =
+      WaitUntil([&] { return WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0; }, 10000);
+  if (!ended) {
+    TerminateProcess(process.get(), 1);
+    WaitForSingleObject(process.get(), 5000);
+  }
+}
+
+void EndAllRecorders() {
+  std::set<DWORD> processIds;
+  for (HWND window = FindWindowExW(nullptr, nullptr, kRecorderClass, nullptr); window;
+       window = FindWindowExW(nullptr, window, kRecorderClass, nullptr)) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    processIds.insert(processId);
+  }
+  for (const DWORD processId : processIds) EndRecorder(processId);
+}
+
+// --- The launcher ------------------------------------------------------------------
+
+bool TrayIconShown(HWND main) {
+  NOTIFYICONDATAW icon{};
+  icon.cbSize = NOTIFYICONDATAW_V2_SIZE;
+  icon.hWnd = main;
+  icon.uID = qvn::kTrayIconId;
+  return Shell_NotifyIconW(NIM_MODIFY, &icon) != FALSE;
 }
 
 }  // namespace qvntest

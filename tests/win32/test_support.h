@@ -5,8 +5,11 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
+
+#include "ui/handles.h"
 
 namespace qvntest {
 
@@ -63,7 +66,7 @@ class Launcher {
  private:
   std::wstring exePath_;
   std::wstring folder_;
-  HANDLE process_ = nullptr;
+  ui::UniqueHandle process_;
   DWORD processId_ = 0;
 };
 
@@ -95,9 +98,80 @@ POINT CentreOf(HWND hwnd);
 std::wstring MessageOf(HWND box);
 void PressFirstButton(HWND box);
 
-// The hints the main window's hint line shows over a set and an unset slot.
-extern const std::wstring kSetSlotHint;
-extern const std::wstring kUnsetSlotHint;
+// --- Modal boxes shown by this thread --------------------------------------------
+
+// What WatchBox saw of a box.
+struct SeenBox {
+  bool found = false;
+  bool closed = false;  // the box went away after it was answered
+  std::wstring caption;
+  std::wstring text;                  // the message
+  HICON icon = nullptr;               // of the SS_ICON static, if there is one
+  std::vector<std::wstring> buttons;  // in tab order
+  std::wstring focus;                 // text of the control with the focus
+  HWND owner = nullptr;
+  bool ownerEnabled = true;
+  // Screen rectangles.
+  RECT window{};
+  RECT client{};
+  RECT textRect{};
+  RECT iconRect{};
+  std::vector<RECT> buttonRects;
+};
+
+// Runs `show`, which shows a modal box on this thread, while a helper thread
+// waits for the box, records what it shows and then answers it with `answer`,
+// the way a user would. A box still there afterwards is closed, so the test
+// never hangs in its modal loop.
+SeenBox WatchBox(const std::function<void()>& show, const std::function<void(HWND)>& answer);
+
+// Answers for WatchBox: a key pressed in the box (through the control with the
+// focus, so that the dialog manager sees it), a click on the button with that
+// text, the close box.
+std::function<void(HWND)> KeyIn(WPARAM key);
+std::function<void(HWND)> ClickButton(const std::wstring& text);
+void CloseBox(HWND box);
+
+// --- start_recorder.exe ----------------------------------------------------------
+
+// What a copy of start_recorder.exe wrote about its start (the lines of
+// "<program>.txt", see start_recorder.cpp); empty when it has not started.
+struct RecorderRecord {
+  std::map<std::string, std::string> values;
+
+  bool empty() const { return values.empty(); }
+  // The value as written; "(none)" when there is no such line.
+  std::string Text(const std::string& name) const;
+  // The value as a number; 0 when there is no such line.
+  unsigned long Number(const std::string& name) const;
+};
+RecorderRecord ReadRecorderRecord(const std::wstring& program);
+
+// Closes the windows of a started copy of the recorder as a user would, and
+// ends the process if it does not go; EndAllRecorders does so for every copy
+// that shows a window.
+void EndRecorder(DWORD processId);
+void EndAllRecorders();
+
+// --- The launcher ------------------------------------------------------------------
+
+// Whether the launcher's icon is in the task tray: only an icon that exists
+// can be modified.
+bool TrayIconShown(HWND main);
+
+// The texts the main window's hint line shows, as a user reads them.
+inline const std::wstring kDefaultHint =
+    L"ここにカーソル位置に対応するヒントが表示されます.\r\n"
+    L"★データファイル名には,表示される候補名を使用してください.";
+inline const std::wstring kGroupHint =
+    L"ダブルクリック：すべてのソフトウェアを連続起動します.\r\n"
+    L"右クリック：ポップアップメニューを表示します.";
+inline const std::wstring kSetSlotHint =
+    L"ダブルクリック：ポイントしているソフトウェアを起動します.\r\n"
+    L"右クリック：ポップアップメニューを表示します.";
+inline const std::wstring kUnsetSlotHint =
+    L"起動するソフトウェアが設定されていません.\r\n"
+    L"右クリック：ポップアップメニューを表示します.";
 
 // Parts of the launcher's main window.
 HWND GroupOf(HWND main);

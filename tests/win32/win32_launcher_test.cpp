@@ -8,111 +8,50 @@
 #include <imm.h>
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <map>
 #include <memory>
 #include <string>
-#include <thread>
 
 #include "core/ansi_text.h"
 #include "launch/launch_messages.h"
+#include "tests/win32/start_recorder.h"
 #include "tests/win32/test_support.h"
 
 namespace qvn {
 namespace {
 
-constexpr wchar_t kRecorderClass[] = L"QvnStartRecorder";
+using qvntest::kRecorderClass;
 
 std::string Ansi(const std::wstring& text) {
   return ToAnsi(text).value();
 }
 
-// What a copy of start_recorder.exe wrote about its start.
-struct Record {
-  std::map<std::string, std::string> values;
-
-  std::string Text(const std::string& name) const {
-    const auto found = values.find(name);
-    return found == values.end() ? std::string("(none)") : found->second;
-  }
-  unsigned long Number(const std::string& name) const {
-    return std::stoul(values.count(name) ? values.at(name) : "0");
-  }
-};
-
 bool Exists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// The record beside `program`; empty when there is none (yet).
-Record ReadRecord(const std::wstring& program) {
-  Record record;
-  const std::string bytes = qvntest::ReadFileBytes(program + L".txt");
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = bytes.find("\r\n", start);
-    if (end == std::string::npos) end = bytes.size();
-    const std::string line = bytes.substr(start, end - start);
-    const std::size_t equals = line.find('=');
-    if (equals != std::string::npos)
-      record.values[line.substr(0, equals)] = line.substr(equals + 1);
-    start = end + 2;
-  }
-  return record;
-}
-
-std::string Utf8(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                       nullptr, 0, nullptr, nullptr);
-  std::string bytes(size, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
-                      nullptr, nullptr);
-  return bytes;
-}
+using Record = qvntest::RecorderRecord;
+using qvntest::ReadRecorderRecord;
 
 // Ends a started copy when the test is done with it: its window is closed as
 // a user would, and the record goes with it.
 class StartedProgram {
  public:
   StartedProgram(std::wstring program, DWORD processId)
-      : program_(std::move(program)),
-        processId_(processId),
-        process_(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId)) {}
+      : program_(std::move(program)), processId_(processId) {}
   ~StartedProgram() {
-    if (process_ != nullptr) {
-      for (HWND window : qvntest::WindowsOf(processId_, kRecorderClass)) {
-        PostMessageW(window, WM_CLOSE, 0, 0);
-      }
-      const bool ended = qvntest::WaitUntil(
-          [&] { return WaitForSingleObject(process_, 0) == WAIT_OBJECT_0; }, 10000);
-      if (!ended) {
-        TerminateProcess(process_, 1);
-        WaitForSingleObject(process_, 5000);
-      }
-      CloseHandle(process_);
-    }
+    qvntest::EndRecorder(processId_);
     DeleteFileW((program_ + L".txt").c_str());
   }
   StartedProgram(const StartedProgram&) = delete;
   StartedProgram& operator=(const StartedProgram&) = delete;
 
-  bool running() const { return process_ != nullptr; }
   // The program's visible window, waited for; nullptr on time-out.
-  HWND Window() const {
-    HWND found = nullptr;
-    qvntest::WaitUntil([&] {
-      for (HWND window : qvntest::WindowsOf(processId_, kRecorderClass)) {
-        if (IsWindowVisible(window)) found = window;
-      }
-      return found != nullptr;
-    });
-    return found;
-  }
+  HWND Window() const { return qvntest::WaitForVisibleWindow(processId_, kRecorderClass); }
+  DWORD processId() const { return processId_; }
 
  private:
   std::wstring program_;
   DWORD processId_;
-  HANDLE process_;
 };
 
 // A temporary folder laid out as a trap for unquoted paths:
@@ -135,8 +74,8 @@ class StartProgramTest : public ::testing::Test {
   void TearDown() override {
     // A decoy that did start is ended, so that its folder can go.
     if (Exists(decoy + L".txt")) {
-      const StartedProgram started(decoy,
-                                   static_cast<DWORD>(ReadRecord(decoy).Number("processId")));
+      const StartedProgram started(
+          decoy, static_cast<DWORD>(ReadRecorderRecord(decoy).Number("processId")));
     }
     for (const std::wstring& file : {app, upperApp}) {
       DeleteFileW((file + L".txt").c_str());
@@ -158,7 +97,7 @@ class StartProgramTest : public ::testing::Test {
     model.SlotSizeCodes[0] = sizeCode;
     model.ImeOnPerProgram = imeOn;
     if (!StartSlotProgram(model, 0)) return nullptr;
-    const Record record = ReadRecord(program);
+    const Record record = ReadRecorderRecord(program);
     return std::make_unique<StartedProgram>(program,
                                             static_cast<DWORD>(record.Number("processId")));
   }
@@ -183,7 +122,7 @@ TEST_F(StartProgramTest, TheSlotsWindowSizeReachesTheProgram) {
     SCOPED_TRACE("size code " + std::to_string(c.sizeCode));
     const auto started = StartSlot(app, c.sizeCode);
     ASSERT_TRUE(started);
-    const Record record = ReadRecord(app);
+    const Record record = ReadRecorderRecord(app);
     EXPECT_EQ(record.Number("showWindow"), c.showWindow);
     EXPECT_NE(record.Number("flags") & STARTF_USESHOWWINDOW, 0u);
     EXPECT_EQ(record.Text("zoomed"), c.zoomed ? "1" : "0");
@@ -197,14 +136,15 @@ TEST_F(StartProgramTest, TheLaunchersOwnStartFlagsPassOnWithTheShowWindowFlagAdd
   GetStartupInfoA(&own);
   const auto started = StartSlot(app, kSizeNormal);
   ASSERT_TRUE(started);
-  EXPECT_EQ(ReadRecord(app).Number("flags"), own.dwFlags | STARTF_USESHOWWINDOW);
+  EXPECT_EQ(ReadRecorderRecord(app).Number("flags"), own.dwFlags | STARTF_USESHOWWINDOW);
 }
 
 TEST_F(StartProgramTest, ThePathIsTheWholeCommandLineInQuotesSoNoBlankEndsIt) {
   for (const std::wstring& program : {app, upperApp}) {
     const auto started = StartSlot(program, kSizeNormal);
     ASSERT_TRUE(started);
-    EXPECT_EQ(ReadRecord(program).Text("commandLine"), "\"" + Utf8(program) + "\"");
+    EXPECT_EQ(ReadRecorderRecord(program).Text("commandLine"),
+              "\"" + qvntest::RecordText(program) + "\"");
   }
   EXPECT_FALSE(Exists(decoy + L".txt")) << "My.exe was started";
 }
@@ -219,7 +159,7 @@ TEST_F(StartProgramTest, TheProgramStartsInTheLaunchersCurrentDirectory) {
   ASSERT_TRUE(started);
   std::wstring expected = folder.path();
   expected.pop_back();  // the current directory has no trailing backslash
-  EXPECT_EQ(ReadRecord(app).Text("currentDirectory"), Utf8(expected));
+  EXPECT_EQ(ReadRecorderRecord(app).Text("currentDirectory"), qvntest::RecordText(expected));
 }
 
 // --- How long the start step takes --------------------------------------------
@@ -232,7 +172,7 @@ TEST_F(StartProgramTest, ReturnsOnlyOnceTheProgramIsReadyForInput) {
   const DWORD returned = GetTickCount();
   SetEnvironmentVariableW(L"QVN_RECORDER_BUSY_MS", nullptr);
   ASSERT_TRUE(started);
-  const Record record = ReadRecord(app);
+  const Record record = ReadRecorderRecord(app);
   ASSERT_EQ(record.Text("readyTick") == "(none)", false) << "no record when the start returned";
   EXPECT_GE(record.Number("readyTick") - record.Number("startTick"), 1500u);
   EXPECT_LE(static_cast<LONG>(record.Number("readyTick") - returned), 0);
@@ -244,14 +184,6 @@ TEST_F(StartProgramTest, AProgramThatIsNotThereFailsWithoutWaiting) {
   EXPECT_FALSE(StartProgram("", 1, true));
   EXPECT_LT(GetTickCount() - start, 5000u);  // far below the wait for input readiness
   EXPECT_FALSE(Exists(decoy + L".txt"));
-}
-
-TEST_F(StartProgramTest, TheInputMethodPassRunsWithoutHarmToTheStartedProgram) {
-  const auto started = StartSlot(app, kSizeNormal, /*imeOn=*/true);
-  ASSERT_TRUE(started);
-  HWND window = started->Window();
-  ASSERT_NE(window, nullptr);
-  EXPECT_EQ(qvntest::TextOf(window), L"app.exe");
 }
 
 // --- The input-method pass over this program's own windows ----------------------
@@ -342,59 +274,6 @@ TEST(BringLauncherToFrontTest, AnOwnedLauncherWindowBringsItsOwner) {
 
 // --- The launch messages as the user sees them -----------------------------------
 
-struct SeenBox {
-  bool found = false;
-  std::wstring caption;
-  std::wstring text;
-  bool hasIcon = false;
-};
-
-BOOL CALLBACK RememberVisibleDialog(HWND window, LPARAM found) {
-  if (qvntest::ClassOf(window) == L"#32770" && IsWindowVisible(window)) {
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// Runs `show` on this thread while a helper thread reads the box it opens and
-// then answers it with `answer`.
-SeenBox WatchBox(const std::function<void()>& show, const std::function<void(HWND)>& answer) {
-  SeenBox seen;
-  const DWORD thread = GetCurrentThreadId();
-  std::thread helper([&] {
-    HWND box = nullptr;
-    for (DWORD start = GetTickCount(); box == nullptr && GetTickCount() - start < 5000;) {
-      EnumThreadWindows(thread, RememberVisibleDialog, reinterpret_cast<LPARAM>(&box));
-      if (box == nullptr) Sleep(10);
-    }
-    if (box == nullptr) return;
-    seen.found = true;
-    seen.caption = qvntest::TextOf(box);
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      if (qvntest::ClassOf(child) != L"Static") continue;
-      if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-        seen.hasIcon = true;
-      } else {
-        seen.text = qvntest::TextOf(child);
-      }
-    }
-    answer(box);
-  });
-  show();
-  helper.join();
-  return seen;
-}
-
-void PressKeyIn(HWND box, WPARAM key) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info);
-  HWND target = info.hwndFocus ? info.hwndFocus : box;
-  PostMessageW(target, WM_KEYDOWN, key, 1);
-  PostMessageW(target, WM_KEYUP, key, 0xC0000001);
-}
-
 TEST(LaunchMessagesTest, TheTwoMessagesShowTheirLinesInThePlainBox) {
   const std::pair<LaunchMessage, std::wstring> messages[] = {
       {LaunchMessage::kNoEntries,
@@ -410,36 +289,37 @@ TEST(LaunchMessagesTest, TheTwoMessagesShowTheirLinesInThePlainBox) {
        L"なお,ソフトウェアの個別起動は可能です."},
   };
   for (const auto& [message, text] : messages) {
-    const SeenBox seen = WatchBox([&] { ShowLaunchMessage(nullptr, message); },
-                                  [](HWND box) { PressKeyIn(box, VK_RETURN); });
+    const qvntest::SeenBox seen =
+        qvntest::WatchBox([&] { ShowLaunchMessage(nullptr, message); }, qvntest::KeyIn(VK_RETURN));
     ASSERT_TRUE(seen.found);
     EXPECT_EQ(seen.caption, L"Quorvane");
     EXPECT_EQ(seen.text, text);
-    EXPECT_FALSE(seen.hasIcon);
+    EXPECT_EQ(seen.icon, nullptr);
   }
 }
 
 TEST(LaunchMessagesTest, TheRunAgainQuestionIsAskedInTheConfirmationBox) {
   LaunchAnswer answer = LaunchAnswer::kCancel;
-  const SeenBox seen = WatchBox([&] { answer = ConfirmLaunch(nullptr, LaunchMessage::kRunAgain); },
-                                [](HWND box) { PressKeyIn(box, VK_RETURN); });
+  const qvntest::SeenBox seen =
+      qvntest::WatchBox([&] { answer = ConfirmLaunch(nullptr, LaunchMessage::kRunAgain); },
+                        qvntest::KeyIn(VK_RETURN));
   ASSERT_TRUE(seen.found);
   EXPECT_EQ(seen.caption, L"確認");
   EXPECT_EQ(seen.text,
             L"連続起動を既に1回以上実行しました.\r\n"
             L"ソフトウェアの二重起動にご注意ください！\r\n"
             L"実行しますか?");
-  EXPECT_TRUE(seen.hasIcon);
+  EXPECT_NE(seen.icon, nullptr);
   EXPECT_EQ(answer, LaunchAnswer::kYes);
 }
 
 TEST(LaunchMessagesTest, EscapeAnswersNoAndTheCloseBoxCancels) {
   LaunchAnswer answer = LaunchAnswer::kYes;
-  WatchBox([&] { answer = ConfirmLaunch(nullptr, LaunchMessage::kRunAgain); },
-           [](HWND box) { PressKeyIn(box, VK_ESCAPE); });
+  qvntest::WatchBox([&] { answer = ConfirmLaunch(nullptr, LaunchMessage::kRunAgain); },
+                    qvntest::KeyIn(VK_ESCAPE));
   EXPECT_EQ(answer, LaunchAnswer::kNo);
-  WatchBox([&] { answer = ConfirmLaunch(nullptr, LaunchMessage::kRunAgain); },
-           [](HWND box) { PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0); });
+  qvntest::WatchBox([&] { answer = ConfirmLaunch(nullptr, LaunchMessage::kRunAgain); },
+                    qvntest::CloseBox);
   EXPECT_EQ(answer, LaunchAnswer::kCancel);
 }
 
