@@ -12,24 +12,21 @@
 #include "datafile/save_name.h"
 #include "settings/config_file.h"
 #include "tests/native/fake_file_system.h"
+#include "tests/text_lines.h"
 
 namespace qvn {
 namespace {
+
+using qvntest::JoinLines;
 
 const std::string kFolder = "C:\\Quorvane\\";
 const std::string kStart = kFolder + "Start.qvl";
 const std::string kConfig = kFolder + "Config.qvc";
 
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
-  return text;
-}
-
 // A list with slot No.1 `first` and the rest empty, in a maximised window.
 std::string ListOf(const std::string& first) {
-  return Lines({first, "NULL", "NULL", "NULL", "NULL", "NULL", "NULL", "NULL",  //
-                "1", "0", "0", "0", "0", "0", "0", "0"});
+  return JoinLines({first, "NULL", "NULL", "NULL", "NULL", "NULL", "NULL", "NULL",  //
+                    "1", "0", "0", "0", "0", "0", "0", "0"});
 }
 
 // Records what the commands ask of the main window, in order; the
@@ -69,7 +66,7 @@ class DataFileDialogs : public ::testing::Test {
                       "0",           "0", "0", "0", "0", "0", "0", "0"};
     host.files.files[kStart] = ListOf("NULL");
     host.files.files[kFolder + "other.qvl"] = ListOf("C:\\Tools\\other.exe");
-    host.files.files[kConfig] = Lines({"FALSE", "FALSE", "TRUE", "TRUE", kStart, "5000", "35"});
+    host.files.files[kConfig] = JoinLines({"FALSE", "FALSE", "TRUE", "TRUE", kStart, "5000", "35"});
   }
 
   // Everything a failed or cancelled command must leave as it was.
@@ -183,7 +180,7 @@ TEST_F(DataFileDialogs, OpeningLoadsTheEntryAndAsDefaultRewritesAnExistingConfig
   OpenChosenDataFile(model, host, host, kChosenAsDefault, "Start.qvl");
   EXPECT_EQ(model.DefaultDataFile, kStart);
   EXPECT_EQ(host.files.files[kConfig],
-            Lines({"FALSE", "FALSE", "TRUE", "TRUE", kStart, "5000", "35"}));
+            JoinLines({"FALSE", "FALSE", "TRUE", "TRUE", kStart, "5000", "35"}));
   host.files.files.erase(kConfig);
   OpenChosenDataFile(model, host, host, kChosenAsDefault, "other.qvl");
   EXPECT_EQ(model.DefaultDataFile, kFolder + "other.qvl") << "in memory";
@@ -205,11 +202,11 @@ TEST_F(DataFileDialogs, SavingWritesTheListReadsItBackAndMakesItCurrent) {
   EXPECT_TRUE(SaveListAs(model, host, host, kChosenAsDefault, "other.qvl", paths, codes));
   EXPECT_EQ(host.files.files[kFolder + "other.qvl"], host.files.files[written]) << "replaced";
   EXPECT_EQ(host.files.files[kConfig],
-            Lines({"FALSE", "FALSE", "TRUE", "TRUE", kFolder + "other.qvl", "5000", "35"}));
+            JoinLines({"FALSE", "FALSE", "TRUE", "TRUE", kFolder + "other.qvl", "5000", "35"}));
 }
 
 TEST_F(DataFileDialogs, AListThatCannotBeLoadedOrWrittenIsReportedAndChangesNothing) {
-  host.files.files[kFolder + "bad.qvl"] = Lines({"C:\\a.exe", "", "", "", "", "", "", ""});
+  host.files.files[kFolder + "bad.qvl"] = JoinLines({"C:\\a.exe", "", "", "", "", "", "", ""});
   host.files.writeErrors[kFolder + "edit.qvl"] = kDiskFull;
   const Model before = model;
   const auto files = host.files.files;

@@ -15,6 +15,7 @@
 #include "core/win32_file_system.h"
 #include "datafile/open_dialog.h"
 #include "settings/config_file.h"
+#include "tests/text_lines.h"
 #include "tests/win32/test_support.h"
 
 namespace qvn {
@@ -22,20 +23,15 @@ namespace {
 
 using qvntest::ButtonOf;
 using qvntest::CentreOf;
+using qvntest::JoinLines;
 using qvntest::LeftClickAt;
 using qvntest::MessageOf;
 using qvntest::TextOf;
 using qvntest::WaitUntil;
 
-std::string Lines(std::initializer_list<std::string> lines) {
-  std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
-  return text;
-}
-
 const std::string kEditMailerList =
-    Lines({"C:\\Tools\\edit.exe", "NULL", "D:\\Mail\\mailer.exe", "NULL", "NULL", "NULL", "NULL",
-           "NULL", "1", "0", "2", "0", "0", "0", "0", "0"});
+    JoinLines({"C:\\Tools\\edit.exe", "NULL", "D:\\Mail\\mailer.exe", "NULL", "NULL", "NULL",
+               "NULL", "NULL", "1", "0", "2", "0", "0", "0", "0", "0"});
 const std::wstring kOverwriteQuestion =
     L"既に同名のデータファイルが存在します.\r\n上書きしてもよろしいですか?";
 
@@ -85,8 +81,8 @@ class DataFileDialogs : public ::testing::Test {
     SetNewConfigSettings(model);
     model.CurrentDataFile = model.InitialDataFile;
     qvntest::WriteFileBytes(folder.File(L"Start.qvl"),
-                            Lines({"NULL", "NULL", "NULL", "NULL", "NULL", "NULL", "NULL", "NULL",
-                                   "0", "0", "0", "0", "0", "0", "0", "0"}));
+                            JoinLines({"NULL", "NULL", "NULL", "NULL", "NULL", "NULL", "NULL",
+                                       "NULL", "0", "0", "0", "0", "0", "0", "0", "0"}));
     qvntest::WriteFileBytes(folder.File(L"Config.qvc"), DefaultConfigText(model.InitialDataFile));
   }
 
@@ -182,7 +178,7 @@ TEST_F(DataFileDialogs, TheProposedNameIsWrittenByteForByteAndBecomesTheCurrentL
 }
 
 TEST_F(DataFileDialogs, AnExistingFileInAnyLetterCaseIsReplacedOnlyAfterTheQuestion) {
-  const std::string old = Lines({"C:\\old.exe"});
+  const std::string old = JoinLines({"C:\\old.exe"});
   qvntest::WriteFileBytes(folder.File(L"edit_mailer.qvl"), old);
   std::wstring declined, accepted, fromList;
   bool stayedOpen = false;
@@ -214,7 +210,7 @@ TEST_F(DataFileDialogs, AnExistingFileInAnyLetterCaseIsReplacedOnlyAfterTheQuest
   EXPECT_EQ(qvntest::ReadFileBytes(folder.File(L"edit_mailer.qvl")), kEditMailerList);
   EXPECT_EQ(model.DefaultDataFile, written);
   EXPECT_EQ(qvntest::ReadFileBytes(folder.File(L"Config.qvc")),
-            Lines({"FALSE", "FALSE", "TRUE", "TRUE", written, "5000", "35"}));
+            JoinLines({"FALSE", "FALSE", "TRUE", "TRUE", written, "5000", "35"}));
 }
 
 TEST_F(DataFileDialogs, EmptyAndRefusedNamesKeepTheDialogOpenAndCancelWritesNothing) {
