@@ -7,6 +7,8 @@
 #include "app/startup.h"
 #include "app/startup_shortcut.h"
 #include "core/ansi_text.h"
+#include "datafile/chosen_file.h"
+#include "datafile/open_dialog.h"
 #include "launch/launch_sequence.h"
 #include "res/resource.h"
 #include "settings/config_file.h"
@@ -106,11 +108,13 @@ bool TMainForm::CreateWindowAndControls() {
   PopupMenu1.Item("miAbout").onClick = [this] { miAboutClick(); };
   PopupMenu1.Item("miClose").onClick = [this] { miCloseClick(); };
   PopupMenu1.Item("miSetToDef").onClick = [this] { miSetToDefClick(); };
+  PopupMenu1.Item("miDataRead").onClick = [this] { miDataReadClick(model_, *this, *this, *this); };
   PopupMenu1.Item("miTaskTray").onClick = [this] { miTaskTrayClick(); };
   PopupMenu1.Item("miFormShow").onClick = [this] { miFormShowClick(); };
   PopupMenu1.Item("miStartup").onClick = [this] { miStartupClick(); };
   PopupMenu1.Item("miStart").onClick = [this] { GroupBox1DblClick(); };
   PopupMenu1.Item("miResShow").onClick = [this] { miResShowClick(); };
+  PopupMenu1.Item("miSetup").onClick = [this] { miSetupClick(); };
   GroupBox1.onDblClick = [this] { GroupBox1DblClick(); };
   Image1.onDblClick = [this] { Image1DblClick(); };
   Image2.onDblClick = [this] { Image2DblClick(); };
@@ -183,11 +187,11 @@ void TMainForm::IdleHintCheck() {
 }
 
 void TMainForm::miSetToDefClick() {
-  // Without a list that came from a file there is nothing to make the
-  // default; the default and the configuration file stay as they are.
-  if (model_.CurrentDataFile.empty()) return;
-  model_.DefaultDataFile = model_.CurrentDataFile;
-  if (const auto error = WriteConfigFile(model_, files_)) ShowError(*error);
+  MakeCurrentFileTheDefault(model_, *this);
+}
+
+std::optional<Error> TMainForm::RewriteConfiguration() {
+  return WriteConfigFile(model_, files_);
 }
 
 void TMainForm::miResShowClick() {
@@ -269,6 +273,23 @@ void TMainForm::ToggleStartupShortcut(ui::Form* settingsDialog, ui::Control* btn
                                          ? FromSettingsDialog(*settingsDialog, btnStartup)
                                          : FromMenu(hwnd());
   qvn::ToggleStartupShortcut(model_, executablePath_, PopupMenu1.Item("miStartup"), caller);
+}
+
+bool TMainForm::StartupLinkExists() {
+  const std::string link = StartupLinkPath(hwnd());
+  return !link.empty() && files_.Exists(link);
+}
+
+// --- The settings dialog -------------------------------------------------------
+
+void TMainForm::miSetupClick() {
+  {
+    TSetupForm SetupForm(model_, *this, *this, *this);
+    SetupForm.Execute();
+  }
+  // Whatever the dialog applied or saved has taken effect; the icons are
+  // fetched afresh now that it is gone.
+  ShowSlotIcons();
 }
 
 // --- The slot row ----------------------------------------------------------------

@@ -4,15 +4,19 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "app/launch_host.h"
 #include "app/slot_row.h"
 #include "app/tray_icon.h"
+#include "core/ansi_text.h"
 #include "core/errors.h"
 #include "core/model.h"
 #include "core/slot_display.h"
 #include "core/win32_file_system.h"
+#include "datafile/data_file_host.h"
+#include "settings/setup_form.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/popup_menu.h"
@@ -29,7 +33,7 @@ constexpr wchar_t kDefaultHintText[] =
     L"ここにカーソル位置に対応するヒントが表示されます.\r\n"
     L"★データファイル名には,表示される候補名を使用してください.";
 
-class TMainForm : public ui::Form, public SlotDisplay {
+class TMainForm : public ui::Form, public SlotDisplay, public DataFileHost, private SetupHost {
  public:
   // `executablePath` is the running program's full path in the ANSI code page;
   // the launcher keeps its files beside it.
@@ -55,6 +59,7 @@ class TMainForm : public ui::Form, public SlotDisplay {
   void miFormShowClick();
   void miStartupClick();
   void miResShowClick();
+  void miSetupClick();
   // A double click on an icon starts its slot's program; on the group, all of them.
   void Image1DblClick() { LaunchSlot(0); }
   void Image2DblClick() { LaunchSlot(1); }
@@ -82,14 +87,21 @@ class TMainForm : public ui::Form, public SlotDisplay {
   // From the settings dialog, `settingsDialog` and its `btnStartup` are
   // given: the button's caption follows too and the message stands at the
   // dialog.
-  void ToggleStartupShortcut(ui::Form* settingsDialog = nullptr, ui::Control* btnStartup = nullptr);
+  void ToggleStartupShortcut(ui::Form* settingsDialog = nullptr,
+                             ui::Control* btnStartup = nullptr) override;
 
   // --- SlotDisplay ---
   void ShowSlotIcons() override;
   void ShowSlotHints() override;
 
   // Shows an error of the launcher's own logic in the default error box.
-  void ShowError(const Error& error);
+  void ShowError(const Error& error) override;
+
+  // --- DataFileHost ---
+  FileSystem& Files() override { return files_; }
+  LeadByteRule LeadBytes() override { return IsAnsiLeadByte; }
+  // Rewrites Config.qvc from the settings in memory, when it exists.
+  std::optional<Error> RewriteConfiguration() override;
 
   // --- Controls ---
   ui::Panel Panel1;
@@ -103,6 +115,14 @@ class TMainForm : public ui::Form, public SlotDisplay {
   bool CursorOverProgram = false;
 
  private:
+  // --- SetupHost ---
+  ui::Form& MainWindow() override { return *this; }
+  ui::SharedIcon SlotIcon(int index) override { return slotRow_.Icon(index); }
+  void TakeSlotIcons(const std::array<ui::SharedIcon, kSlotCount>& icons) override {
+    slotRow_.TakeIcons(icons);
+  }
+  bool StartupLinkExists() override;
+
   void LaunchSlot(int index);
   void TrayIconLeftButtonDown();
   void TrayIconRightButtonDown();

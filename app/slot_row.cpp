@@ -20,13 +20,16 @@ constexpr wchar_t kUnsetSlotHint[] =
 }  // namespace
 
 void SlotRow::ShowIcons(const Model& model) {
-  std::array<ui::UniqueIcon, kSlotCount> fetched;
-  for (int i = 0; i < kSlotCount; ++i) {
-    fetched[i] = ui::LargeShellIcon(SlotPath(model, i));
-    images_[i]->SetIcon(fetched[i].get());
-  }
-  // No image shows the icons of the previous refresh any more.
-  icons_ = std::move(fetched);
+  std::array<ui::SharedIcon, kSlotCount> fetched;
+  for (int i = 0; i < kSlotCount; ++i)
+    fetched[i] = ui::Share(ui::LargeShellIcon(SlotPath(model, i)));
+  TakeIcons(fetched);
+}
+
+void SlotRow::TakeIcons(const std::array<ui::SharedIcon, kSlotCount>& icons) {
+  for (int i = 0; i < kSlotCount; ++i) images_[i]->SetIcon(icons[i].get());
+  // No image shows the icons it showed before any more.
+  icons_ = icons;
 }
 
 void SlotRow::ShowHints(const Model& model) {

@@ -18,6 +18,10 @@ class SlotRow {
   // ShowSlotIcons: each set slot's image shows its program's large icon,
   // fetched afresh from the shell; an unset slot's image shows none.
   void ShowIcons(const Model& model);
+  // The images show these icons from now on (the settings dialog's Apply).
+  void TakeIcons(const std::array<ui::SharedIcon, kSlotCount>& icons);
+  // The icon an image shows, which the settings dialog shows too.
+  ui::SharedIcon Icon(int index) const { return icons_[index]; }
   // ShowSlotHints: the group's hint, and each image's by whether its slot is set.
   void ShowHints(const Model& model);
 
@@ -26,9 +30,9 @@ class SlotRow {
  private:
   ui::GroupBox& group_;
   std::array<ui::Image*, kSlotCount> images_;
-  // SlotIcons: the icons the images show, owned here; they live until the
-  // next refresh has replaced them on every image.
-  std::array<ui::UniqueIcon, kSlotCount> icons_;
+  // The icons the images show, shared with the settings dialog while it is
+  // open; each lives until no image shows it any more.
+  std::array<ui::SharedIcon, kSlotCount> icons_;
 };
 
 }  // namespace qvn

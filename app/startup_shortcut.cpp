@@ -6,17 +6,17 @@
 #include "core/ansi_text.h"
 #include "core/errors.h"
 #include "core/win32_file_system.h"
+#include "settings/setup_form.h"
 #include "ui/handles.h"
 #include "ui/message_box.h"
 
 namespace qvn {
 namespace {
 
-// The state, in the menu, on the settings dialog's button and in the messages.
+// The state, in the menu and in the messages (the settings dialog's button
+// has its own caption).
 constexpr wchar_t kRemoveFromStartupCaption[] = L"スタートアップから削除(&I)";
 constexpr wchar_t kRegisterInStartupCaption[] = L"スタートアップに登録(&I)";
-constexpr wchar_t kRemoveFromStartupButton[] = L"Quorvane をスタートアップから削除する";
-constexpr wchar_t kRegisterInStartupButton[] = L"Quorvane をスタートアップに登録する";
 constexpr wchar_t kRemovedMessage[] = L"Quorvane をスタートアップから削除しました.";
 constexpr wchar_t kRegisteredMessage[] = L"Quorvane をスタートアップに登録しました.";
 constexpr wchar_t kNoStartupFolderMessage[] =
@@ -100,7 +100,7 @@ void ToggleStartupShortcut(Model& model, const std::string& executablePath, ui::
   model.StartupLinkRegistered = registering;
   miStartup.caption = StartupMenuCaption(registering);
   if (caller.button != nullptr) {
-    caller.button->SetText(registering ? kRemoveFromStartupButton : kRegisterInStartupButton);
+    caller.button->SetText(StartupButtonCaption(registering));
   }
   ui::ShowMessageAt(caller.owner, registering ? kRegisteredMessage : kRemovedMessage,
                     caller.messageAt);

@@ -40,11 +40,25 @@ add_library(qvn_win STATIC
   ui/popup_menu.cpp
   ui/application.cpp
   ui/message_box.cpp
+  ui/bit_button.cpp
+  ui/check_box.cpp
+  ui/combo_box.cpp
+  ui/edit_box.cpp
+  ui/file_open_dialog.cpp
+  ui/list_box.cpp
+  ui/page_control.cpp
+  ui/radio_group.cpp
   ui/shell_icon.cpp
+  ui/tool_tip.cpp
+  datafile/open_dialog.cpp
+  datafile/save_dialog.cpp
   launch/launch_messages.cpp
   launch/win32_launcher.cpp
   sysres/free_resources.cpp
   sysres/res_show_form.cpp
+  settings/setup_form.cpp
+  settings/setup_form_environment.cpp
+  settings/setup_form_slots.cpp
   app/main_form.cpp
   app/about_box.cpp
   app/help.cpp

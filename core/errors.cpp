@@ -30,7 +30,11 @@ std::wstring ErrorText(const Error& error, AnsiToWide fromAnsi) {
   if (const auto* file = std::get_if<FileError>(&error)) {
     return FileErrorText(file->number);
   }
-  return L"'" + fromAnsi(std::get<NotAnInteger>(error).text) + L"' は整数ではありません";
+  return NotAnIntegerText(fromAnsi(std::get<NotAnInteger>(error).text));
+}
+
+std::wstring NotAnIntegerText(std::wstring_view shownText) {
+  return L"'" + std::wstring(shownText) + L"' は整数ではありません";
 }
 
 }  // namespace qvn

@@ -59,4 +59,7 @@ using AnsiToWide = std::wstring (*)(std::string_view);
 // closing period that the box adds itself.
 std::wstring ErrorText(const Error& error, AnsiToWide fromAnsi);
 
+// The conversion error's text for a text that is not an integer, as shown.
+std::wstring NotAnIntegerText(std::wstring_view shownText);
+
 }  // namespace qvn

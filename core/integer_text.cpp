@@ -55,4 +55,14 @@ std::optional<std::int32_t> ParseIntegerText(std::string_view text) {
   return static_cast<std::int32_t>(value);
 }
 
+std::optional<std::int32_t> ParseIntegerText(std::wstring_view text) {
+  std::string ascii;
+  ascii.reserve(text.size());
+  for (const wchar_t c : text) {
+    if (c > 0x7F) return std::nullopt;
+    ascii.push_back(static_cast<char>(c));
+  }
+  return ParseIntegerText(ascii);
+}
+
 }  // namespace qvn

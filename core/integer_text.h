@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace qvn {
@@ -25,5 +26,10 @@ namespace qvn {
 // 4294967295, too large, rather than a way of writing -1. Leading zeros are
 // allowed in both bases.
 std::optional<std::int32_t> ParseIntegerText(std::string_view text);
+
+// The same rule for text a user typed into a window. Every character the rule
+// accepts is ASCII, so any other character (a full-width digit, an
+// ideographic space) makes the text no integer.
+std::optional<std::int32_t> ParseIntegerText(std::wstring_view text);
 
 }  // namespace qvn

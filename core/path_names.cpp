@@ -3,16 +3,6 @@
 namespace qvn {
 namespace {
 
-// Calls visit(position, byte) for the first byte of every character.
-template <typename Visit>
-void ForEachCharacter(std::string_view text, LeadByteRule isLeadByte, Visit visit) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    visit(i, byte);
-    if (isLeadByte(byte)) ++i;  // skip the trail byte, whatever its value
-  }
-}
-
 // Position of the last "." after the last "\" or ":", or npos.
 std::size_t ExtensionDot(std::string_view name, LeadByteRule isLeadByte) {
   std::size_t dot = std::string_view::npos;

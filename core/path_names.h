@@ -18,6 +18,16 @@ using LeadByteRule = bool (*)(unsigned char byte);
 // Shift-JIS (code page 932): lead bytes 0x81 to 0x9F and 0xE0 to 0xFC.
 bool IsShiftJisLeadByte(unsigned char byte);
 
+// Calls visit(position, byte) for the first byte of every character.
+template <typename Visit>
+void ForEachCharacter(std::string_view text, LeadByteRule isLeadByte, Visit visit) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    visit(i, byte);
+    if (isLeadByte(byte)) ++i;  // skip the trail byte, whatever its value
+  }
+}
+
 // Where the file-name part starts: just after the last "\" or ":"; 0 when
 // there is neither.
 std::size_t FileNameStart(std::string_view path, LeadByteRule isLeadByte);

@@ -44,6 +44,15 @@ bool Form::CreateControls(std::span<const ControlDef> table) {
   return true;
 }
 
+void Form::SetTabOrder(std::initializer_list<const Window*> controls) {
+  // Tab follows the order of the child windows; each goes behind the one before.
+  HWND previous = HWND_TOP;
+  for (const Window* control : controls) {
+    SetWindowPos(control->hwnd(), previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    previous = control->hwnd();
+  }
+}
+
 HFONT Form::Font(int heightAt96Dpi, bool bold) {
   UniqueFont& font = fonts_[{heightAt96Dpi, bold}];
   if (!font) {
@@ -98,6 +107,11 @@ int Form::ShowModal() {
   return modalResult_;
 }
 
+void Form::SetActiveControl(const Window& control) {
+  focus_ = control.hwnd();
+  if (GetActiveWindow() == hwnd()) SetFocus(focus_);
+}
+
 void Form::EndModal(int result) {
   modalResult_ = result;
 }
@@ -133,6 +147,16 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       PaintInnerBorder();
       return result;
     }
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(hwnd(), focus)) focus_ = focus;
+      } else if (focus_ != nullptr && IsWindow(focus_)) {
+        // Left to DefWindowProc, the focus would go to the form itself.
+        SetFocus(focus_);
+        return 0;
+      }
+      break;
     case WM_SHOWWINDOW:
       // Sent before the window becomes visible, so onShow may still move it.
       if (wParam != FALSE && onShow) onShow();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <span>
 #include <string>
@@ -37,6 +38,9 @@ class Form : public Window {
   // Creates the controls of a table, parents before children. False when one
   // of them could not be made; the rows after it are not made either.
   bool CreateControls(std::span<const ControlDef> table);
+  // The order in which Tab moves the focus through the form's own controls
+  // (those not inside another control).
+  void SetTabOrder(std::initializer_list<const Window*> controls);
 
   // A font of the form's face at another height, owned by the form.
   HFONT Font(int heightAt96Dpi, bool bold = false);
@@ -51,6 +55,10 @@ class Form : public Window {
 
   // Shows the form modally to its owner until EndModal; returns the result.
   int ShowModal();
+  // The control that has the keyboard focus when the form is next activated.
+  // Afterwards the form itself keeps track: coming back from a message box,
+  // the focus returns to the control that had it.
+  void SetActiveControl(const Window& control);
   void EndModal(int result);
 
   std::function<void()> onShow;     // before the window becomes visible
@@ -75,6 +83,7 @@ class Form : public Window {
   // Every font the form and its controls use, by height and weight.
   std::map<std::pair<int, bool>, UniqueFont> fonts_;
   HWND owner_ = nullptr;  // not owned: the window this one stands in front of
+  HWND focus_ = nullptr;  // the control to focus on activation; not owned
   bool modal_ = false;
   int modalResult_ = 0;
 };

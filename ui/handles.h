@@ -3,6 +3,7 @@
 // scope or is reset. They move but do not copy.
 //
 //   UniqueIcon, UniqueFont, UniqueGdiObject<T>, UniqueMenu   user and GDI objects
+//   SharedIcon                                               an icon several windows show
 //   UniqueHandle (null when empty), UniqueFileHandle (INVALID_HANDLE_VALUE
 //   when empty), UniqueFindHandle                            kernel objects
 //   WindowDc, PaintDc, SelectedObject                        a DC and what is selected into it
@@ -13,6 +14,8 @@
 
 #include <objbase.h>
 
+#include <memory>
+#include <type_traits>
 #include <utility>
 
 namespace ui {
@@ -87,6 +90,15 @@ struct FindTraits {
 
 using UniqueIcon = UniqueOwner<IconTraits>;
 using UniqueMenu = UniqueOwner<MenuTraits>;
+// An icon that more than one window shows at a time (a slot's icon in the
+// main window and in the settings dialog), destroyed when the last of its
+// holders lets it go. Share turns a sole owner into the first holder.
+using SharedIcon = std::shared_ptr<std::remove_pointer_t<HICON>>;
+inline SharedIcon Share(UniqueIcon icon) {
+  if (!icon) return nullptr;
+  return SharedIcon(icon.release(), IconTraits::Close);
+}
+
 template <typename GdiObject>
 using UniqueGdiObject = UniqueOwner<GdiTraits<GdiObject>>;
 using UniqueFont = UniqueGdiObject<HFONT>;

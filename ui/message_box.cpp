@@ -261,23 +261,13 @@ void ShowPlain(HWND owner, const std::wstring& text, std::optional<POINT> topLef
           MB_OK);
 }
 
-}  // namespace
-
-void ShowMessage(HWND owner, const std::wstring& text) {
-  ShowPlain(owner, text, std::nullopt);
-}
-
-void ShowMessageAt(HWND owner, const std::wstring& text, POINT topLeft) {
-  ShowPlain(owner, text, topLeft);
-}
-
-Answer Confirm(HWND owner, const std::wstring& text) {
+Answer ShowConfirmation(HWND owner, const std::wstring& text, std::optional<POINT> topLeft) {
   const int result = ShowBox(owner,
                              Box{L"確認",
                                  text,
                                  IDI_QUESTION,
                                  {{IDYES, L"はい(&Y)"}, {IDNO, L"いいえ(&N)"}},
-                                 std::nullopt,
+                                 topLeft,
                                  nullptr},
                              MB_ICONQUESTION);
   switch (result) {
@@ -290,6 +280,24 @@ Answer Confirm(HWND owner, const std::wstring& text) {
       // question nobody saw must not be taken as agreement.
       return Answer::No;
   }
+}
+
+}  // namespace
+
+void ShowMessage(HWND owner, const std::wstring& text) {
+  ShowPlain(owner, text, std::nullopt);
+}
+
+void ShowMessageAt(HWND owner, const std::wstring& text, POINT topLeft) {
+  ShowPlain(owner, text, topLeft);
+}
+
+Answer Confirm(HWND owner, const std::wstring& text) {
+  return ShowConfirmation(owner, text, std::nullopt);
+}
+
+Answer ConfirmAt(HWND owner, const std::wstring& text, POINT topLeft) {
+  return ShowConfirmation(owner, text, topLeft);
 }
 
 void ShowError(HWND owner, const std::wstring& text) {

@@ -31,6 +31,8 @@ enum class Answer {
 // default) and "いいえ(&N)". Callers go on with a command unless the answer is
 // Answer::No, so closing the box does not stop it.
 Answer Confirm(HWND owner, const std::wstring& text);
+// The same with the box's top-left corner at `topLeft` (screen coordinates).
+Answer ConfirmAt(HWND owner, const std::wstring& text, POINT topLeft);
 
 // The default error box: stop icon, caption the application's title, one "OK"
 // button, and `text` with a closing period added (see WithClosingPeriod).

@@ -27,10 +27,6 @@ ErrorBox WaitForErrorBox(DWORD processId) {
   return box;
 }
 
-bool ShowsIcon(HWND image) {
-  return SendMessageW(image, STM_GETICON, 0, 0) != 0;
-}
-
 // Chooses オプション(&O) > デフォルトファイルに設定(&D) from the pop-up menu.
 void ChooseSetToDefault(DWORD processId, HWND main) {
   RightClickAt(CentreOf(HintLineOf(main)));

@@ -31,8 +31,7 @@ class LauncherInTray : public ::testing::Test {
       GetWindowRect(main, &rect);
       RightClickAt({rect.right - 30, rect.bottom - 10});
     }
-    ASSERT_NE(WaitForVisibleWindow(launcher.processId(), L"#32768"), nullptr) << "no menu";
-    for (WORD key : keys) PressKey(key);
+    ASSERT_TRUE(PressInMenu(launcher.processId(), keys)) << "no menu";
   }
 
   bool MainHidden() {
@@ -87,9 +86,7 @@ TEST_F(LauncherInTray, TwoMovesAddOneIconWhichTheEndRemoves) {
 class StartupShortcut : public LauncherInTray {
  protected:
   void SetUp() override {
-    wchar_t startup[MAX_PATH] = {};
-    SHGetSpecialFolderPathW(nullptr, startup, CSIDL_STARTUP, TRUE);
-    link = std::wstring(startup) + L"\\Quorvane.lnk";
+    link = StartupLinkFile();
     DeleteFileW(link.c_str());
     LauncherInTray::SetUp();
   }

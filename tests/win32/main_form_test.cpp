@@ -6,8 +6,6 @@
 
 #include <algorithm>
 
-#include <shlobj.h>
-
 #include "core/ansi_text.h"
 #include "tests/win32/test_support.h"
 
@@ -187,9 +185,7 @@ TEST_F(MainFormTest, ComputesItsPathsFromTheProgramsFolder) {
 }
 
 TEST(MainFormStartup, WithTheShortcutPresentTheMenuOffersItsRemoval) {
-  wchar_t startup[MAX_PATH] = {};
-  ASSERT_TRUE(SHGetSpecialFolderPathW(nullptr, startup, CSIDL_STARTUP, TRUE));
-  const std::wstring link = std::wstring(startup) + L"\\Quorvane.lnk";
+  const std::wstring link = qvntest::StartupLinkFile();
   HANDLE file = CreateFileW(link.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE) << "a shortcut was left behind";
   CloseHandle(file);

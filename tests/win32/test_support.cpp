@@ -1,6 +1,7 @@
 #include "tests/win32/test_support.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -248,6 +249,17 @@ void PressKey(WORD virtualKey) {
   SendInput(2, keys, sizeof keys[0]);
 }
 
+void TypeText(const std::wstring& text) {
+  for (const wchar_t c : text) {
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wScan = keys[1].ki.wScan = c;
+    keys[0].ki.dwFlags = KEYEVENTF_UNICODE;
+    keys[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof keys[0]);
+  }
+}
+
 void RightClickAt(POINT at) {
   SendMouse(at, 0);
   SendMouse(at, MOUSEEVENTF_RIGHTDOWN);
@@ -279,6 +291,35 @@ void PressFirstButton(HWND box) {
   SendMessageW(FindWindowExW(box, nullptr, L"Button", nullptr), BM_CLICK, 0, 0);
 }
 
+namespace {
+
+BOOL CALLBACK CollectDescendant(HWND hwnd, LPARAM param) {
+  auto* search = reinterpret_cast<WindowSearch*>(param);
+  if (ClassOf(hwnd) == *search->className) search->found.push_back(hwnd);
+  return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> DescendantsOf(HWND root, const std::wstring& className) {
+  WindowSearch search{0, &className, {}};
+  EnumChildWindows(root, CollectDescendant, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND DescendantOf(HWND root, const std::wstring& className, const std::wstring& text) {
+  for (HWND hwnd : DescendantsOf(root, className)) {
+    if (TextOf(hwnd) == text) return hwnd;
+  }
+  return nullptr;
+}
+
+bool PressInMenu(DWORD processId, std::initializer_list<WORD> keys) {
+  if (WaitForVisibleWindow(processId, L"#32768") == nullptr) return false;
+  for (WORD key : keys) PressKey(key);
+  return true;
+}
+
 HWND GroupOf(HWND main) {
   HWND panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
   return FindWindowExW(panel, nullptr, L"QuorvaneGroupBox", nullptr);
@@ -290,13 +331,56 @@ HWND HintLineOf(HWND main) {
 }
 
 std::vector<HWND> SlotImagesOf(HWND main) {
-  HWND group = GroupOf(main);
+  return ImagesIn(GroupOf(main));
+}
+
+std::vector<HWND> ImagesIn(HWND group) {
   std::vector<HWND> images;
   for (HWND image = FindWindowExW(group, nullptr, L"QuorvaneImage", nullptr); image;
        image = FindWindowExW(group, image, L"QuorvaneImage", nullptr)) {
     images.push_back(image);
   }
   return images;
+}
+
+bool ShowsIcon(HWND image) {
+  return SendMessageW(image, STM_GETICON, 0, 0) != 0;
+}
+
+std::wstring IconRow(const std::vector<HWND>& images) {
+  std::wstring row;
+  for (HWND image : images) row += ShowsIcon(image) ? L'X' : L'-';
+  return row;
+}
+
+HWND ButtonOf(HWND window, const std::wstring& caption) {
+  return FindWindowExW(window, nullptr, L"Button", caption.c_str());
+}
+
+std::vector<std::wstring> EntriesOf(HWND list) {
+  // LB_GETTEXT is carried across processes like WM_GETTEXT.
+  std::vector<std::wstring> entries;
+  const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    std::wstring text(SendMessageW(list, LB_GETTEXTLEN, i, 0) + 1, L'\0');
+    SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(wcslen(text.c_str()));
+    entries.push_back(text);
+  }
+  return entries;
+}
+
+int SelectionOf(HWND list) {
+  return static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
+}
+
+void ClickEntry(HWND list, int index) {
+  // Entries are of one height and the list is not scrolled in these tests.
+  const auto height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+  const auto top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+  POINT at{10, (index - top) * height + height / 2};
+  ClientToScreen(list, &at);
+  LeftClickAt(at);
 }
 
 // --- Modal boxes -------------------------------------------------------------------
@@ -453,6 +537,12 @@ void EndAllRecorders() {
 }
 
 // --- The launcher ------------------------------------------------------------------
+
+std::wstring StartupLinkFile() {
+  wchar_t startup[MAX_PATH] = {};
+  SHGetSpecialFolderPathW(nullptr, startup, CSIDL_STARTUP, TRUE);
+  return std::wstring(startup) + L"\\Quorvane.lnk";
+}
 
 bool TrayIconShown(HWND main) {
   NOTIFYICONDATAW icon{};

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -85,6 +86,8 @@ POINT Elsewhere();
 void ParkPointer();
 // Presses and releases a key.
 void PressKey(WORD virtualKey);
+// Types text into the window with the keyboard focus, character by character.
+void TypeText(const std::wstring& text);
 // A click of the right or the left button at a screen position.
 void RightClickAt(POINT at);
 void LeftClickAt(POINT at);
@@ -95,6 +98,16 @@ POINT CentreOf(HWND hwnd);
 // press of its first button ("OK" or "はい(&Y)").
 std::wstring MessageOf(HWND box);
 void PressFirstButton(HWND box);
+
+// The descendants of `root`, at any depth, of a window class, in the order
+// the system lists them (parents before their children); with `text`, only
+// those whose text is exactly that.
+std::vector<HWND> DescendantsOf(HWND root, const std::wstring& className);
+HWND DescendantOf(HWND root, const std::wstring& className, const std::wstring& text);
+
+// Waits for the launcher's pop-up menu to show and presses keys in it;
+// false when no menu showed.
+bool PressInMenu(DWORD processId, std::initializer_list<WORD> keys);
 
 // --- Modal boxes shown by this thread --------------------------------------------
 
@@ -153,6 +166,10 @@ void EndAllRecorders();
 
 // --- The launcher ------------------------------------------------------------------
 
+// Quorvane.lnk in the user's Startup folder, where the launcher puts its
+// shortcut.
+std::wstring StartupLinkFile();
+
 // Whether the launcher's icon is in the task tray: only an icon that exists
 // can be modified.
 bool TrayIconShown(HWND main);
@@ -176,5 +193,20 @@ HWND GroupOf(HWND main);
 HWND HintLineOf(HWND main);
 // The eight slot images in slot order (fewer while the window is being made).
 std::vector<HWND> SlotImagesOf(HWND main);
+
+// The icon images inside a group, in order, and whether one shows an icon.
+std::vector<HWND> ImagesIn(HWND group);
+bool ShowsIcon(HWND image);
+// Which images of a row show an icon: "X" for an icon, "-" for none.
+std::wstring IconRow(const std::vector<HWND>& images);
+
+// A push button of a window, found by its caption.
+HWND ButtonOf(HWND window, const std::wstring& caption);
+
+// A list box's entries, its selection (-1 for none), and a click on an entry
+// as a user's hand would make it.
+std::vector<std::wstring> EntriesOf(HWND list);
+int SelectionOf(HWND list);
+void ClickEntry(HWND list, int index);
 
 }  // namespace qvntest

@@ -1,0 +1,27 @@
+// A push button that shows a small picture instead of a caption. The
+// pictures are drawn by the toolkit itself; a click reaches onClick.
+#pragma once
+
+#include "ui/controls.h"
+#include "ui/handles.h"
+
+namespace ui {
+
+enum class Glyph {
+  VerticalDoubleArrow,  // an arrow pointing up and down, 15 by 25 pixels
+};
+
+class BitButton : public Control {
+ public:
+  explicit BitButton(Glyph glyph) : glyph_(glyph) {}
+
+ protected:
+  bool CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
+  bool HandleCommand(UINT notifyCode) override;
+
+ private:
+  Glyph glyph_;
+  UniqueIcon picture_;  // the glyph as the button shows it; the button does not destroy it
+};
+
+}  // namespace ui
