@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "app/about_box.h"
+#include "app/help_contents.h"
 #include "app/startup_shortcut.h"
 #include "launch/launch_messages.h"
 #include "launch/win32_launcher.h"
@@ -81,15 +82,6 @@ constexpr wchar_t kNoStartupFolderMessage[] =
 constexpr wchar_t kShortcutNotCreatedError[] = L"ショートカットを作成できませんでした (%08lX)";
 // Where the message box of the menu command stands.
 constexpr POINT kStartupMessageFromMenu = {347, 33};
-
-constexpr wchar_t kHelpFileName[] = L"QVN.hlp";
-constexpr wchar_t kNoHelpEngineMessage[] =
-    L"このシステムには Windows ヘルプがないため,ヘルプを表示できません.";
-
-bool FileExists(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
 
 }  // namespace
 
@@ -201,16 +193,7 @@ void TMainForm::miAboutClick() {
 }
 
 void TMainForm::miContentsClick() {
-  const std::wstring helpFile =
-      ui::FromAnsi(FolderPart(executablePath_, LeadBytes())) + kHelpFileName;
-  // Windows Help is no longer part of newer systems; rather than let the
-  // command do nothing, say so.
-  wchar_t windowsFolder[MAX_PATH] = {};
-  GetWindowsDirectoryW(windowsFolder, MAX_PATH);
-  const bool hasHelpEngine = FileExists(std::wstring(windowsFolder) + L"\\winhlp32.exe");
-  if (!hasHelpEngine || !WinHelpW(hwnd(), helpFile.c_str(), HELP_FINDER, 0)) {
-    ui::ShowMessage(hwnd(), kNoHelpEngineMessage);
-  }
+  ShowHelpContents(hwnd(), ui::FromAnsi(FolderPart(executablePath_, LeadBytes())));
 }
 
 void TMainForm::DisplayHint(const std::wstring& hint) {

@@ -17,6 +17,11 @@ std::wstring BuiltProgramPath() {
   return tests.substr(0, tests.find_last_of(L'\\') + 1) + L"Quorvane.exe";
 }
 
+std::wstring BuiltHelpPath() {
+  const std::wstring program = BuiltProgramPath();
+  return program.substr(0, program.find_last_of(L'\\') + 1) + L"Quorvane.html";
+}
+
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   const DWORD start = GetTickCount();
   for (;;) {
@@ -90,9 +95,9 @@ std::string Ansi(const std::wstring& text) {
   return ansi;
 }
 
-Launcher::Launcher(const std::wstring& folder)
+Launcher::Launcher(const std::wstring& folder, bool copyBuiltProgram)
     : exePath_(folder + L"Quorvane.exe"), folder_(folder) {
-  CopyFileW(BuiltProgramPath().c_str(), exePath_.c_str(), FALSE);
+  if (copyBuiltProgram) CopyFileW(BuiltProgramPath().c_str(), exePath_.c_str(), FALSE);
 }
 
 Launcher::~Launcher() {
@@ -241,6 +246,13 @@ POINT CentreOf(HWND hwnd) {
   RECT rect;
   GetWindowRect(hwnd, &rect);
   return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+bool ChooseFromMenu(DWORD processId, HWND main, std::initializer_list<WORD> keys) {
+  RightClickAt(CentreOf(HintLineOf(main)));
+  if (WaitForVisibleWindow(processId, L"#32768", 5000) == nullptr) return false;
+  for (WORD key : keys) PressKey(key);
+  return true;
 }
 
 std::wstring MessageOf(HWND box) {
