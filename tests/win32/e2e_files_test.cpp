@@ -12,12 +12,6 @@ const std::wstring kDefaultHint =
     L"ここにカーソル位置に対応するヒントが表示されます.\r\n"
     L"★データファイル名には,表示される候補名を使用してください.";
 
-std::string Lines(std::initializer_list<std::string> lines) {
-  std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
-  return text;
-}
-
 std::string DataFile(const std::string& slot1, const std::string& slot3) {
   return Lines({slot1, "NULL", slot3, "NULL", "NULL", "NULL", "NULL", "NULL",  //
                 "0", "0", "0", "0", "0", "0", "0", "0"});

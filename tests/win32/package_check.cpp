@@ -22,14 +22,6 @@ using namespace qvntest;
 
 const std::wstring kHtmlNotOpened = L"ヘルプ (Quorvane.html) を開けませんでした.";
 
-std::string Utf8(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string bytes(size, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes.data(), size, nullptr, nullptr);
-  bytes.pop_back();
-  return bytes;
-}
-
 void Say(const std::string& line) {
   std::fputs((line + "\n").c_str(), stdout);
   std::fflush(stdout);
@@ -38,12 +30,6 @@ void Say(const std::string& line) {
 int Fail(const std::string& step, const std::string& reason) {
   Say("FAILED at " + step + ": " + reason);
   return 1;
-}
-
-std::string Lines(std::initializer_list<std::string> lines) {
-  std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
-  return text;
 }
 
 int Check(std::wstring folder) {

@@ -87,12 +87,30 @@ void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
   CloseHandle(file);
 }
 
+std::string Lines(std::initializer_list<std::string> lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return text;
+}
+
+namespace {
+
+std::string Encoded(const std::wstring& text, UINT codePage) {
+  const int size = WideCharToMultiByte(codePage, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string bytes(size, '\0');
+  WideCharToMultiByte(codePage, 0, text.c_str(), -1, bytes.data(), size, nullptr, nullptr);
+  bytes.pop_back();
+  return bytes;
+}
+
+}  // namespace
+
 std::string Ansi(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string ansi(size, '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, ansi.data(), size, nullptr, nullptr);
-  ansi.pop_back();
-  return ansi;
+  return Encoded(text, CP_ACP);
+}
+
+std::string Utf8(const std::wstring& text) {
+  return Encoded(text, CP_UTF8);
 }
 
 Launcher::Launcher(const std::wstring& folder, bool copyBuiltProgram)
@@ -249,10 +267,16 @@ POINT CentreOf(HWND hwnd) {
 }
 
 bool ChooseFromMenu(DWORD processId, HWND main, std::initializer_list<WORD> keys) {
+  POINT before;
+  GetCursorPos(&before);
   RightClickAt(CentreOf(HintLineOf(main)));
-  if (WaitForVisibleWindow(processId, L"#32768", 5000) == nullptr) return false;
-  for (WORD key : keys) PressKey(key);
-  return true;
+  const bool opened = WaitForVisibleWindow(processId, L"#32768", 5000) != nullptr;
+  if (opened) {
+    for (WORD key : keys) PressKey(key);
+  }
+  // The pointer goes back, so that it leaves no hint behind for a later test.
+  MovePointerTo(before);
+  return opened;
 }
 
 std::wstring MessageOf(HWND box) {

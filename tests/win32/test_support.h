@@ -43,8 +43,12 @@ class TempFolder {
 std::string ReadFileBytes(const std::wstring& path);
 // Makes `bytes` the whole content of a file.
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
+// The lines of a text file as the launcher writes them, each ended by CR LF.
+std::string Lines(std::initializer_list<std::string> lines);
 // A text in the ANSI code page, as the launcher's files hold it.
 std::string Ansi(const std::wstring& text);
+// A text in UTF-8, for printing.
+std::string Utf8(const std::wstring& text);
 
 // A copy of the real program placed in a folder and started there; or, without
 // the copy, the Quorvane.exe that the folder already holds.
@@ -90,7 +94,8 @@ void LeftClickAt(POINT at);
 POINT CentreOf(HWND hwnd);
 
 // Opens the main window's pop-up menu with a right click and presses `keys`
-// in it ({'H', 'C'} is ヘルプ(&H) > 目次(&C)); false when no menu appeared.
+// in it ({'H', 'C'} is ヘルプ(&H) > 目次(&C)), then puts the pointer back;
+// false when no menu appeared.
 bool ChooseFromMenu(DWORD processId, HWND main, std::initializer_list<WORD> keys);
 
 // Parts of a message box: its message (the text beside the icon), and a
