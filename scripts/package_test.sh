@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Tests the release archive as a user meets it: builds the programs, makes the
 # archive twice with scripts/package.sh (the two must be the same bytes),
-# checks what it holds, unpacks it into an empty folder and starts
-# Quorvane.exe from there under Wine. tests/win32/package_check.exe then sees
-# the window and the files of a first start, chooses 目次(&C) and sees the help
-# opened in the browser or the launcher report that nothing here opens HTML
-# files, and closes the window.
+# checks what it holds, unpacks it into an empty folder and starts the
+# program from there under Wine: the 32-bit Quorvane.exe at the top where this
+# machine runs 32-bit programs, x64\Quorvane.exe otherwise (see
+# qvn_wine_arch). package_check.exe then sees the window and the files of a
+# first start, chooses 目次(&C) and sees the help opened in the browser or the
+# launcher report that nothing here opens HTML files, and closes the window.
 #
-# It uses $DISPLAY when one is there (scripts/test.sh provides its own) and a
-# private virtual display otherwise. The browser is the stand-in of
-# tests/win32/fake_browser, so no real browser ever opens.
+# It uses $DISPLAY when one is there (scripts/test.sh provides its own, with
+# its Wine sessions) and a private virtual display and Wine session otherwise.
+# The browser is the stand-in of tests/win32/fake_browser, so no real browser
+# ever opens.
 #
 # Every step is bounded; one that takes too long is killed and named. Ends
 # with one line "package test: passed (...)" or "package test: FAILED ...",
@@ -35,10 +37,10 @@ step() {
     if declare -F "$1" >/dev/null; then
         set -- bash -c 'source "$0"; "$@"' "$QVN_ROOT/scripts/common.sh" "$@"
     fi
-    timeout --kill-after=10 "$seconds" "$@" >"$log" 2>&1 || rc=$?
-    if ((rc == 124 || rc == 137)); then
+    qvn_bounded "$seconds" "$name" "$log" "$@" >"$log" 2>&1 || rc=$?
+    if ((rc == 124)); then
         tail -n 20 "$log" | sed 's/^/    /'
-        fail "at '$name': it did not end within $seconds s and was killed (log: $log)"
+        fail "at '$name': it did not finish within $seconds s and was ended (log: $log)"
     elif ((rc != 0)); then
         tail -n 20 "$log" | sed 's/^/    /'
         fail "at '$name' (exit $rc; log: $log)"
@@ -48,12 +50,13 @@ step() {
 qvn_lock package
 qvn_install_deps
 
-# The programs: the 32-bit one with the checker, and the 64-bit one where the
-# scripts know how to build it.
-step build "${QVN_PACKAGE_BUILD_SECONDS:-1800}" qvn_build_win32 Quorvane package_check
-if declare -F qvn_build_win64 >/dev/null; then
-    step build64 "${QVN_PACKAGE_BUILD_SECONDS:-1800}" qvn_build_win64 Quorvane
-fi
+# Both programs, and the checker for the one this machine runs.
+arch=$(qvn_wine_arch)
+for tree in win32 win64; do
+    targets=(Quorvane)
+    [[ "$tree" == "$arch" ]] && targets+=(package_check)
+    step "build-$tree" "${QVN_PACKAGE_BUILD_SECONDS:-1800}" "qvn_build_$tree" "${targets[@]}"
+done
 
 # The archive, made twice: the same inputs must give the same bytes.
 step package 120 bash scripts/package.sh
@@ -124,40 +127,27 @@ with zipfile.ZipFile(archive) as z:
 EOF
 
 # Wine and a display.
-qvn_wine_env
-step wine-prefix 600 qvn_wine_prefix
+qvn_wine_env "$arch"
+step "wine-prefix-$arch" 600 qvn_wine_prefix
 if [[ -n "${DISPLAY:-}" ]] && qvn_display_alive "$DISPLAY"; then
     qvn_say "using the display $DISPLAY"
 else
-    # The display helper cannot run under `timeout` (it must set DISPLAY here),
-    # so a watchdog ends this script if it hangs.
-    # Its own children are ended as well: the script takes the signal only once
-    # the command it waits for has returned.
-    (
-        qvn_drop_lock
-        trap 'kill "$sleeper" 2>/dev/null; exit 0' TERM
-        sleep 180 </dev/null >/dev/null 2>&1 &
-        sleeper=$!
-        wait "$sleeper"
-        echo "package test: FAILED at 'display': no display and Wine session after 180 s"
-        kill -TERM $$
-        pkill -TERM -P $$
-    ) &
-    watchdog=$!
     qvn_start_display
-    kill "$watchdog" 2>/dev/null || true
-    wait "$watchdog" 2>/dev/null || true
+    qvn_start_wineserver
 fi
 
-# The program from the unpacked folder, driven as a user would.
-folder=$(timeout 30 winepath -w "$unpacked") || fail "at 'check': winepath could not name $unpacked"
+# The program from the unpacked folder, driven as a user would. Wine's drive
+# Z: is the root of this machine's file system.
+program_folder="$unpacked"
+[[ "$arch" == win64 ]] && program_folder="$unpacked/x64"
 PATH="$QVN_ROOT/tests/win32/fake_browser:$PATH" \
-    step check 180 wine "$QVN_BUILD/win32/tests/package_check.exe" "$folder"
-sed 's/^/    /' "$QVN_LOGS/package-check.log"
+    step "check-$arch" 180 "$QVN_WINE" "$QVN_BUILD/$arch/tests/package_check.exe" \
+    "Z:${program_folder//\//\\}"
+sed 's/^/    /' "$QVN_LOGS/package-check-$arch.log"
 
-if grep -q '^help: opened' "$QVN_LOGS/package-check.log"; then
+if grep -q '^help: opened' "$QVN_LOGS/package-check-$arch.log"; then
     help="help opened in the browser"
 else
     help="no browser here, which the launcher reported"
 fi
-echo "package test: passed ($(basename "$archive") unpacked, started, first files made, $help, closed)"
+echo "package test: passed ($(basename "$archive") unpacked, the $arch program started, first files made, $help, closed)"
