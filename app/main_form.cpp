@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "app/about_box.h"
-#include "app/help.h"
+#include "app/help_contents.h"
 #include "app/startup.h"
 #include "app/startup_shortcut.h"
 #include "core/ansi_text.h"
@@ -172,7 +172,7 @@ void TMainForm::miAboutClick() {
 }
 
 void TMainForm::miContentsClick() {
-  ShowHelpContents(hwnd(), model_.ProgramFolder);
+  ShowHelpContents(hwnd(), FromAnsi(model_.ProgramFolder));
 }
 
 void TMainForm::DisplayHint(const std::wstring& hint) {

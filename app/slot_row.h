@@ -30,7 +30,7 @@ class SlotRow {
  private:
   ui::GroupBox& group_;
   std::array<ui::Image*, kSlotCount> images_;
-  // The icons the images show, shared with the settings dialog while it is
+  // SlotIcons: the icons the images show, shared with the settings dialog while it is
   // open; each lives until no image shows it any more.
   std::array<ui::SharedIcon, kSlotCount> icons_;
 };

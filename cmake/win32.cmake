@@ -61,7 +61,7 @@ add_library(qvn_win STATIC
   settings/setup_form_slots.cpp
   app/main_form.cpp
   app/about_box.cpp
-  app/help.cpp
+  app/help_contents.cpp
   app/launch_host.cpp
   app/single_copy.cpp
   app/slot_row.cpp
@@ -80,6 +80,13 @@ set_source_files_properties(res/quorvane.rc PROPERTIES OBJECT_DEPENDS
 target_link_libraries(Quorvane PRIVATE qvn_win)
 target_link_options(Quorvane PRIVATE -municode)
 set_target_properties(Quorvane PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# The help goes beside the program, where "目次(&C)" looks for it.
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/Quorvane.html
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/docs/Quorvane.html ${CMAKE_BINARY_DIR}/Quorvane.html
+  DEPENDS ${CMAKE_SOURCE_DIR}/docs/Quorvane.html)
+add_custom_target(help_html DEPENDS ${CMAKE_BINARY_DIR}/Quorvane.html)
+add_dependencies(Quorvane help_html)
 
 add_subdirectory(tests/win32)
 

@@ -106,7 +106,7 @@ QVN_PACKAGES=(
     wine wine32:i386 wine64
     xvfb xauth x11-utils
     fonts-ipafont-gothic fonts-ipafont-mincho fonts-wine
-    locales imagemagick
+    locales imagemagick python3
 )
 
 qvn_sudo() {
@@ -274,6 +274,8 @@ qvn_wine_env() {
 #  - a crash ends the program at once, with the exception code as its exit
 #    status and no dialog. With winedbg attached (Wine's default) the status
 #    of a crashed program is sometimes 0, which would pass a crashed test;
+#  - ".html" files open with Wine's browser, which hands them to the
+#    desktop's (the help of the launcher is one);
 #  - the programs run on a Wine desktop of 1280 x 1024, so that Wine itself
 #    draws the window frames, moves the pointer and keeps the tray, as Windows
 #    does, rather than leaning on an X window manager that Xvfb lacks.
@@ -309,6 +311,9 @@ Windows Registry Editor Version 5.00
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
 "Default"="1280x1024"
 
+[HKEY_LOCAL_MACHINE\Software\Classes\.html]
+@="htmlfile"
+
 EOF
     } | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE >"$out"
 }
@@ -318,7 +323,7 @@ EOF
 qvn_wine_prefix() {
     [[ -n "${QVN_WINE:-}" && -n "${WINEPREFIX:-}" ]] || qvn_wine_env
     # Bump the number when the set-up below changes: older prefixes are redone.
-    local marker="$WINEPREFIX/.qvn-ready-3"
+    local marker="$WINEPREFIX/.qvn-ready-4"
     local name="build/${WINEPREFIX##*/}"
     [[ -f "$marker" ]] && return 0
 

@@ -111,6 +111,17 @@ for tree in "${WINDOWS_TREES[@]}"; do
     fi
 done
 
+# The release archive as a user meets it: unpacked into an empty folder and
+# started from there. It counts as one test.
+echo
+echo "=== release archive ==="
+if bash "$QVN_ROOT/scripts/package_test.sh" </dev/null; then
+    TOTAL_PASSED=$((TOTAL_PASSED + 1))
+else
+    TOTAL_FAILED=$((TOTAL_FAILED + 1))
+    STATUS=1
+fi
+
 echo
 [[ -n "${NOTE:-}" ]] && echo "note: $NOTE"
 echo "$TOTAL_PASSED passed, $TOTAL_FAILED failed"

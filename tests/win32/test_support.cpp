@@ -27,6 +27,11 @@ std::wstring BuiltProgramPath() {
   return tests.substr(0, tests.find_last_of(L'\\') + 1) + L"Quorvane.exe";
 }
 
+std::wstring BuiltHelpPath() {
+  const std::wstring program = BuiltProgramPath();
+  return program.substr(0, program.find_last_of(L'\\') + 1) + L"Quorvane.html";
+}
+
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) {
   const DWORD start = GetTickCount();
   for (;;) {
@@ -92,17 +97,29 @@ void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
   CloseHandle(file);
 }
 
-std::string Ansi(const std::wstring& text) {
-  const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string ansi(size, '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, ansi.data(), size, nullptr, nullptr);
-  ansi.pop_back();
-  return ansi;
+namespace {
+
+std::string Encoded(const std::wstring& text, UINT codePage) {
+  const int size = WideCharToMultiByte(codePage, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string bytes(size, '\0');
+  WideCharToMultiByte(codePage, 0, text.c_str(), -1, bytes.data(), size, nullptr, nullptr);
+  bytes.pop_back();
+  return bytes;
 }
 
-Launcher::Launcher(const std::wstring& folder)
+}  // namespace
+
+std::string Ansi(const std::wstring& text) {
+  return Encoded(text, CP_ACP);
+}
+
+std::string Utf8(const std::wstring& text) {
+  return Encoded(text, CP_UTF8);
+}
+
+Launcher::Launcher(const std::wstring& folder, bool copyBuiltProgram)
     : exePath_(folder + L"Quorvane.exe"), folder_(folder) {
-  CopyFileW(BuiltProgramPath().c_str(), exePath_.c_str(), FALSE);
+  if (copyBuiltProgram) CopyFileW(BuiltProgramPath().c_str(), exePath_.c_str(), FALSE);
 }
 
 Launcher::~Launcher() {
@@ -276,6 +293,19 @@ POINT CentreOf(HWND hwnd) {
   RECT rect;
   GetWindowRect(hwnd, &rect);
   return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+bool ChooseFromMenu(DWORD processId, HWND main, std::initializer_list<WORD> keys) {
+  POINT before;
+  GetCursorPos(&before);
+  RightClickAt(CentreOf(HintLineOf(main)));
+  const bool opened = WaitForVisibleWindow(processId, L"#32768", 5000) != nullptr;
+  if (opened) {
+    for (WORD key : keys) PressKey(key);
+  }
+  // The pointer goes back, so that it leaves no hint behind for a later test.
+  MovePointerTo(before);
+  return opened;
 }
 
 std::wstring MessageOf(HWND box) {

@@ -18,6 +18,8 @@ namespace qvntest {
 std::wstring TestProgramFolder();
 // The launcher under test: Quorvane.exe one folder above the tests.
 std::wstring BuiltProgramPath();
+// The help the build puts beside it.
+std::wstring BuiltHelpPath();
 
 // Waits until `done` answers true, handling this thread's messages meanwhile;
 // false when `timeoutMs` passed first.
@@ -46,11 +48,14 @@ std::string ReadFileBytes(const std::wstring& path);
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 // A text in the ANSI code page, as the launcher's files hold it.
 std::string Ansi(const std::wstring& text);
+// A text in UTF-8, for printing.
+std::string Utf8(const std::wstring& text);
 
-// A copy of the real program placed in a folder and started there.
+// A copy of the real program placed in a folder and started there; or, without
+// the copy, the Quorvane.exe that the folder already holds.
 class Launcher {
  public:
-  explicit Launcher(const std::wstring& folder);
+  explicit Launcher(const std::wstring& folder, bool copyBuiltProgram = true);
   ~Launcher();  // ends the process if it still runs
   Launcher(const Launcher&) = delete;
   Launcher& operator=(const Launcher&) = delete;
@@ -93,6 +98,11 @@ void RightClickAt(POINT at);
 void LeftClickAt(POINT at);
 
 POINT CentreOf(HWND hwnd);
+
+// Opens the main window's pop-up menu with a right click and presses `keys`
+// in it ({'H', 'C'} is ヘルプ(&H) > 目次(&C)), then puts the pointer back;
+// false when no menu appeared.
+bool ChooseFromMenu(DWORD processId, HWND main, std::initializer_list<WORD> keys);
 
 // Parts of a message box: its message (the text beside the icon), and a
 // press of its first button ("OK" or "はい(&Y)").

@@ -1,0 +1,14 @@
+// The help command "目次(&C)": the help beside the program, in Windows Help or
+// in the user's browser, or a message when there is none to show.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace qvn {
+
+// `programFolder` ends with a backslash; `owner` owns the message boxes.
+void ShowHelpContents(HWND owner, const std::wstring& programFolder);
+
+}  // namespace qvn
