@@ -15,6 +15,8 @@
 #   qvn_start_wineserver  persistent wineserver for the prefix, ended on exit
 #   qvn_bounded SECS NAME LOG CMD...   runs CMD, killed after SECS with a clear line
 #   qvn_at_exit CMD...    runs CMD when the calling script exits
+#   qvn_write_demo DIR    the demo's launch list and configuration in DIR
+#   qvn_grab_screen OUT [GEOMETRY]   a screenshot once the screen is still
 set -euo pipefail
 
 QVN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -276,6 +278,8 @@ qvn_wine_env() {
 #    of a crashed program is sometimes 0, which would pass a crashed test;
 #  - ".html" files open with Wine's browser, which hands them to the
 #    desktop's (the help of the launcher is one);
+#  - ".exe" files are programs, as on Windows, so that the shell shows a
+#    program's own icon rather than that of an unknown file;
 #  - the programs run on a Wine desktop of 1280 x 1024, so that Wine itself
 #    draws the window frames, moves the pointer and keeps the tray, as Windows
 #    does, rather than leaning on an X window manager that Xvfb lacks.
@@ -314,6 +318,9 @@ Windows Registry Editor Version 5.00
 [HKEY_LOCAL_MACHINE\Software\Classes\.html]
 @="htmlfile"
 
+[HKEY_LOCAL_MACHINE\Software\Classes\.exe]
+@="exefile"
+
 EOF
     } | sed 's/$/\r/' | iconv -f UTF-8 -t UTF-16LE >"$out"
 }
@@ -323,7 +330,7 @@ EOF
 qvn_wine_prefix() {
     [[ -n "${QVN_WINE:-}" && -n "${WINEPREFIX:-}" ]] || qvn_wine_env
     # Bump the number when the set-up below changes: older prefixes are redone.
-    local marker="$WINEPREFIX/.qvn-ready-4"
+    local marker="$WINEPREFIX/.qvn-ready-5"
     local name="build/${WINEPREFIX##*/}"
     [[ -f "$marker" ]] && return 0
 
@@ -410,4 +417,85 @@ qvn_start_display() {
     qvn_say "error: could not start Xvfb; last lines of $QVN_LOGS/xvfb.log:"
     tail -n 20 "$QVN_LOGS/xvfb.log" | sed 's/^/    /' >&2
     return 1
+}
+
+# ------------------------------------------------------------------- demo ---
+
+# Programs that ship with Wine, at the same paths in the 32-bit and the 64-bit
+# prefix: the demo's launch list, slots No.1 to No.4.
+QVN_DEMO_PROGRAMS=(
+    'C:\windows\system32\notepad.exe'
+    'C:\Program Files\Windows NT\Accessories\wordpad.exe'
+    'C:\windows\system32\winemine.exe'
+    'C:\windows\system32\winefile.exe'
+)
+
+# The launcher's text files: lines in Shift-JIS, each ending with CR LF.
+qvn_sjis_lines() {
+    printf '%s\r\n' "$@" | iconv -f UTF-8 -t CP932
+}
+
+# The list that the launcher writes on its first start: eight empty slots.
+qvn_empty_list() {
+    qvn_sjis_lines NULL NULL NULL NULL NULL NULL NULL NULL 0 0 0 0 0 0 0 0
+}
+
+qvn_demo_list() {
+    local -a paths=("${QVN_DEMO_PROGRAMS[@]}")
+    while ((${#paths[@]} < 8)); do paths+=(NULL); done
+    qvn_sjis_lines "${paths[@]}" 0 0 0 0 0 0 0 0
+}
+
+# qvn_write_demo DIR: the demo's launch list DIR/Start.qvl and a configuration
+# DIR/Config.qvc that loads it at start-up (the launcher's defaults otherwise),
+# each written only where it is missing, so that a list the user has changed
+# stays. The one exception is the empty list that the launcher itself writes on
+# a first start: it is replaced, since the settings dialog never saves a list
+# without slot No.1. Says what it did.
+qvn_write_demo() {
+    local dir="$1" name="$1"
+    [[ "$dir" == "$QVN_BUILD"/* ]] && name="build/${dir#"$QVN_BUILD"/}"
+    mkdir -p "$dir"
+    local list="$dir/Start.qvl"
+    if [[ ! -e "$list" ]] || cmp -s "$list" <(qvn_empty_list); then
+        qvn_demo_list >"$list"
+        local -a programs=("${QVN_DEMO_PROGRAMS[@]##*\\}")
+        qvn_say "demo list $name/Start.qvl written: ${programs[*]}"
+    elif cmp -s "$list" <(qvn_demo_list); then
+        qvn_say "demo list $name/Start.qvl is there"
+    else
+        qvn_say "keeping $name/Start.qvl as you changed it (delete it to get the demo list again)"
+    fi
+    local config="$dir/Config.qvc"
+    if [[ ! -e "$config" ]]; then
+        # Wine's drive Z: is the root of this machine's file system.
+        local windowsList="Z:${list//\//\\}"
+        qvn_sjis_lines FALSE FALSE TRUE TRUE "$windowsList" 5000 35 >"$config" ||
+            qvn_die "the path $list cannot be written in Shift-JIS"
+        qvn_say "configuration $name/Config.qvc written: it loads Start.qvl at start-up"
+    fi
+}
+
+# qvn_grab_screen OUT [GEOMETRY]: a screenshot of the display, cropped to
+# GEOMETRY (WIDTHxHEIGHT+X+Y) when given, taken once two grabs in a row are
+# the same (Wine paints a little after a window shows; bounded at about ten
+# seconds, after which the last grab is kept). OUT is a PNG without time
+# stamps, so the same screen gives the same bytes.
+qvn_grab_screen() {
+    local out="$1" geometry="${2:-}" tmp i rc=0
+    local -a crop=()
+    [[ -n "$geometry" ]] && crop=(-crop "$geometry" +repage)
+    tmp=$(mktemp -d "${TMPDIR:-/tmp}/qvn-grab.XXXXXX")
+    for ((i = 0; i < 40; i++)); do
+        timeout 10 import -window root "${crop[@]}" "ppm:$tmp/$((i % 2)).ppm" \
+            2>>"$QVN_LOGS/import.log" || { rc=1; break; }
+        ((i > 0)) && cmp -s "$tmp/0.ppm" "$tmp/1.ppm" && break
+        sleep 0.2
+    done
+    if ((rc == 0)); then
+        convert "$tmp/$((i % 2)).ppm" -strip -define png:exclude-chunks=date,time \
+            "$out" 2>>"$QVN_LOGS/import.log" || rc=1
+    fi
+    rm -rf "$tmp"
+    return "$rc"
 }

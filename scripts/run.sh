@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds Quorvane.exe and starts it under Wine from build/demo: the 32-bit
 # program where this machine runs 32-bit code, else the 64-bit one under the
-# 64-bit Wine (QVN_WINE_ARCH=win32|win64 chooses).
+# 64-bit Wine (QVN_WINE_ARCH=win32|win64 chooses). The demo folder gets a launch
+# list of programs that ship with Wine where it has none (qvn_write_demo), so
+# its icons show and a consecutive launch runs at once.
 # With a working $DISPLAY the launcher is left running there. Without one it
 # runs on a private Xvfb, and a screenshot is saved to build/demo/screen.png.
 set -euo pipefail
@@ -26,6 +28,7 @@ fi
 demo="$QVN_BUILD/demo"
 mkdir -p "$demo"
 cp -f "$QVN_BUILD/$arch/Quorvane.exe" "$demo/Quorvane.exe"
+qvn_write_demo "$demo"
 
 qvn_wine_env "$arch"
 qvn_wine_prefix
@@ -52,10 +55,9 @@ for ((i = 0; i < 200; i++)); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
 done
-sleep 1   # let the first paint finish
 
 shot="$demo/screen.png"
-import -window root "$shot" 2>>"$QVN_LOGS/import.log" || true
+qvn_grab_screen "$shot" || true
 
 rc=0
 if ((found)); then
