@@ -104,12 +104,7 @@ class SettingsDialog : public ::testing::Test {
   }
 
   // The first visible button of the dialog with that caption.
-  HWND SettingsButton(const std::wstring& caption) {
-    for (HWND button : DescendantsOf(dialog, L"Button")) {
-      if (TextOf(button) == caption && IsWindowVisible(button)) return button;
-    }
-    return nullptr;
-  }
+  HWND SettingsButton(const std::wstring& caption) { return VisibleButtonIn(dialog, caption); }
 
   // The parts of slot row No.`slot` (1 to 8).
   HWND RowOf(int slot) {
@@ -132,14 +127,8 @@ class SettingsDialog : public ::testing::Test {
     return swaps.size() == 7 ? swaps[slot - 1] : nullptr;
   }
 
-  // Shows the environment page: a click on the first tab gives the tabs the
-  // keyboard, the right arrow moves to the second.
   void ShowEnvironmentPage() {
-    HWND tabs = FindWindowExW(dialog, nullptr, L"SysTabControl32", nullptr);
-    RECT rect;
-    GetWindowRect(tabs, &rect);
-    LeftClickAt({rect.left + 20, rect.top + 8});
-    PressKey(VK_RIGHT);
+    ShowNextPage(dialog);
     ASSERT_TRUE(WaitUntil([&] { return SettingsButton(L"設定保存(&S)") != nullptr; }))
         << "the environment page did not show";
   }

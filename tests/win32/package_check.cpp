@@ -11,7 +11,6 @@
 // output; the exit code is 0 when every step passed.
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
 #include "tests/text_lines.h"
@@ -23,13 +22,8 @@ using namespace qvntest;
 
 const std::wstring kHtmlNotOpened = L"ヘルプ (Quorvane.html) を開けませんでした.";
 
-void Say(const std::string& line) {
-  std::fputs((line + "\n").c_str(), stdout);
-  std::fflush(stdout);
-}
-
 int Fail(const std::string& step, const std::string& reason) {
-  Say("FAILED at " + step + ": " + reason);
+  SayLine("FAILED at " + step + ": " + reason);
   return 1;
 }
 
@@ -38,15 +32,15 @@ int Check(std::wstring folder) {
 
   Launcher launcher(folder, /*copyBuiltProgram=*/false);
   if (!launcher.Start()) return Fail("start", "Quorvane.exe could not be started");
-  Say("started " + Utf8(folder) + "Quorvane.exe");
+  SayLine("started " + Utf8(folder) + "Quorvane.exe");
 
   HWND main = launcher.WaitForMainWindow();
   if (main == nullptr) return Fail("window", "no main window within 15 s");
   if (TextOf(main) != L"Quorvane") return Fail("window", "the title is " + Utf8(TextOf(main)));
-  Say("window: shown");
+  SayLine("window: shown");
 
   const std::string startList = JoinLines({"NULL", "NULL", "NULL", "NULL", "NULL", "NULL", "NULL",
-                                       "NULL", "0", "0", "0", "0", "0", "0", "0", "0"});
+                                           "NULL", "0", "0", "0", "0", "0", "0", "0", "0"});
   if (ReadFileBytes(folder + L"Start.qvl") != startList) {
     return Fail("files", "Start.qvl is missing or not the empty list");
   }
@@ -55,7 +49,7 @@ int Check(std::wstring folder) {
   if (ReadFileBytes(folder + L"Config.qvc") != config) {
     return Fail("files", "Config.qvc is missing or does not hold the defaults");
   }
-  Say("files: Config.qvc and Start.qvl made");
+  SayLine("files: Config.qvc and Start.qvl made");
 
   if (!ChooseFromMenu(launcher.processId(), main, {'H', 'C'})) {
     return Fail("help", "no pop-up menu");
@@ -70,7 +64,7 @@ int Check(std::wstring folder) {
       },
       20000);
   if (!opened.empty()) {
-    Say("help: opened in the browser: " + opened.substr(0, opened.find('\n')));
+    SayLine("help: opened in the browser: " + opened.substr(0, opened.find('\n')));
   } else if (box != nullptr) {
     const std::wstring message = MessageOf(box);
     PressFirstButton(box);
@@ -78,8 +72,8 @@ int Check(std::wstring folder) {
     if (message.rfind(kHtmlNotOpened, 0) != 0) {
       return Fail("help", "the launcher said: " + Utf8(message));
     }
-    Say("help: not opened, as the launcher reported: " +
-        Utf8(message.substr(0, message.find(L'\r'))));
+    SayLine("help: not opened, as the launcher reported: " +
+            Utf8(message.substr(0, message.find(L'\r'))));
     if (!WaitUntil([&] { return !IsWindow(box); }, 5000)) {
       return Fail("help", "the message did not close");
     }
@@ -93,7 +87,7 @@ int Check(std::wstring folder) {
     return Fail("close", exitCode == -1 ? "still running after 15 s"
                                         : "ended with exit code " + std::to_string(exitCode));
   }
-  Say("closed: exit code 0");
+  SayLine("closed: exit code 0");
   return 0;
 }
 
@@ -101,7 +95,7 @@ int Check(std::wstring folder) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc != 2) {
-    Say("usage: package_check.exe FOLDER");
+    SayLine("usage: package_check.exe FOLDER");
     return 2;
   }
   return Check(argv[1]);

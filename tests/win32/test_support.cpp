@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <set>
 #include <thread>
@@ -115,6 +116,11 @@ std::string Ansi(const std::wstring& text) {
 
 std::string Utf8(const std::wstring& text) {
   return Encoded(text, CP_UTF8);
+}
+
+void SayLine(const std::string& line) {
+  std::fputs((line + "\n").c_str(), stdout);
+  std::fflush(stdout);
 }
 
 Launcher::Launcher(const std::wstring& folder, bool copyBuiltProgram)
@@ -385,6 +391,21 @@ std::wstring IconRow(const std::vector<HWND>& images) {
 
 HWND ButtonOf(HWND window, const std::wstring& caption) {
   return FindWindowExW(window, nullptr, L"Button", caption.c_str());
+}
+
+HWND VisibleButtonIn(HWND window, const std::wstring& caption) {
+  for (HWND button : DescendantsOf(window, L"Button")) {
+    if (TextOf(button) == caption && IsWindowVisible(button)) return button;
+  }
+  return nullptr;
+}
+
+void ShowNextPage(HWND dialog) {
+  HWND tabs = FindWindowExW(dialog, nullptr, L"SysTabControl32", nullptr);
+  RECT rect;
+  GetWindowRect(tabs, &rect);
+  LeftClickAt({rect.left + 20, rect.top + 8});
+  PressKey(VK_RIGHT);
 }
 
 std::vector<std::wstring> EntriesOf(HWND list) {

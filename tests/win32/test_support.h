@@ -50,6 +50,9 @@ void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 std::string Ansi(const std::wstring& text);
 // A text in UTF-8, for printing.
 std::string Utf8(const std::wstring& text);
+// One line on the standard output, written at once: the scripts that run the
+// checkers under Wine read it as it comes.
+void SayLine(const std::string& line);
 
 // A copy of the real program placed in a folder and started there; or, without
 // the copy, the Quorvane.exe that the folder already holds.
@@ -210,8 +213,15 @@ bool ShowsIcon(HWND image);
 // Which images of a row show an icon: "X" for an icon, "-" for none.
 std::wstring IconRow(const std::vector<HWND>& images);
 
-// A push button of a window, found by its caption.
+// A push button of a window, found by its caption; VisibleButtonIn looks at
+// any depth and takes the first one that shows (a page of tabs hides others).
 HWND ButtonOf(HWND window, const std::wstring& caption);
+HWND VisibleButtonIn(HWND window, const std::wstring& caption);
+
+// Moves a dialog's tabs (its SysTabControl32) on to the next page as a user
+// would: a click on the first tab gives the tabs the keyboard, the right arrow
+// moves on.
+void ShowNextPage(HWND dialog);
 
 // A list box's entries, its selection (-1 for none), and a click on an entry
 // as a user's hand would make it.
