@@ -83,6 +83,7 @@ class TMainForm : public ui::Form, public SlotDisplay, public DataFileHost, priv
   void RestoreFromTray();
   void StartScreenSaver();
   bool TrayIconShown() const { return trayIcon_.Shown(); }
+  const std::wstring& TrayIconTip() const { return trayIcon_.Tip(); }
 
   // --- The Startup shortcut ---
   // From the settings dialog, `settingsDialog` and its `btnStartup` are
