@@ -13,8 +13,12 @@ LeadByteRule MainWindowLaunchHost::LeadBytes() {
   return IsAnsiLeadByte;
 }
 
-void MainWindowLaunchHost::StartSlotProgram(int index) {
-  qvn::StartSlotProgram(model_, index);
+std::optional<std::uint32_t> MainWindowLaunchHost::StartProgram(int index) {
+  return StartSlotProcess(model_, index);
+}
+
+void MainWindowLaunchHost::RunImeActivationPass(std::uint32_t processId) {
+  qvn::RunImeActivationPass(processId);
 }
 
 void MainWindowLaunchHost::Pause(std::int32_t milliseconds) {

@@ -15,7 +15,8 @@ class MainWindowLaunchHost final : public LaunchHost {
       : model_(model), mainForm_(mainForm) {}
 
   LeadByteRule LeadBytes() override;
-  void StartSlotProgram(int index) override;
+  std::optional<std::uint32_t> StartProgram(int index) override;
+  void RunImeActivationPass(std::uint32_t processId) override;
   void Pause(std::int32_t milliseconds) override;
   bool ResourcesBelowLimit() override;
   void ShowLaunchMessage(LaunchMessage message) override;

@@ -8,7 +8,6 @@
 #include "app/startup_shortcut.h"
 #include "core/ansi_text.h"
 #include "datafile/chosen_file.h"
-#include "datafile/open_dialog.h"
 #include "launch/launch_sequence.h"
 #include "res/resource.h"
 #include "settings/config_file.h"
@@ -104,30 +103,7 @@ bool TMainForm::CreateWindowAndControls() {
   onShow = [this] { FormShow(); };
   onClose = [this] { FormClose(); };
   onDestroy = [this] { FormDestroy(); };
-  PopupMenu1.Item("miContents").onClick = [this] { miContentsClick(); };
-  PopupMenu1.Item("miAbout").onClick = [this] { miAboutClick(); };
-  PopupMenu1.Item("miClose").onClick = [this] { miCloseClick(); };
-  PopupMenu1.Item("miSetToDef").onClick = [this] { miSetToDefClick(); };
-  PopupMenu1.Item("miDataRead").onClick = [this] { miDataReadClick(model_, *this, *this, *this); };
-  PopupMenu1.Item("miTaskTray").onClick = [this] { miTaskTrayClick(); };
-  PopupMenu1.Item("miFormShow").onClick = [this] { miFormShowClick(); };
-  PopupMenu1.Item("miStartup").onClick = [this] { miStartupClick(); };
-  PopupMenu1.Item("miStart").onClick = [this] { GroupBox1DblClick(); };
-  PopupMenu1.Item("miResShow").onClick = [this] { miResShowClick(); };
-  PopupMenu1.Item("miSetup").onClick = [this] { miSetupClick(); };
-  GroupBox1.onDblClick = [this] { GroupBox1DblClick(); };
-  Image1.onDblClick = [this] { Image1DblClick(); };
-  Image2.onDblClick = [this] { Image2DblClick(); };
-  Image3.onDblClick = [this] { Image3DblClick(); };
-  Image4.onDblClick = [this] { Image4DblClick(); };
-  Image5.onDblClick = [this] { Image5DblClick(); };
-  Image6.onDblClick = [this] { Image6DblClick(); };
-  Image7.onDblClick = [this] { Image7DblClick(); };
-  Image8.onDblClick = [this] { Image8DblClick(); };
-  trayIcon_.onLeftButtonDown = [this] { TrayIconLeftButtonDown(); };
-  trayIcon_.onRightButtonDown = [this] { TrayIconRightButtonDown(); };
-  // Explorer came back but would not take the icon: the window must show.
-  trayIcon_.onLost = [this] { RestoreFromTray(); };
+  WireCommands();
   return true;
 }
 
@@ -200,66 +176,6 @@ void TMainForm::miResShowClick() {
 
 void TMainForm::ShowError(const Error& error) {
   ui::ShowError(hwnd(), ErrorText(error, FromAnsi));
-}
-
-// --- The task tray -------------------------------------------------------------
-
-void TMainForm::miTaskTrayClick() {
-  MoveToTray();
-}
-
-void TMainForm::miFormShowClick() {
-  RestoreFromTray();
-}
-
-void TMainForm::AddTrayIcon() {
-  trayIcon_.Add(hwnd(), model_.StartScreenSaverOnIconClick ? kScreenSaverTip : kMainWindowTip);
-}
-
-void TMainForm::RemoveTrayIcon() {
-  trayIcon_.Remove();
-}
-
-void TMainForm::MoveToTray() {
-  AddTrayIcon();
-  if (TrayIconShown()) Hide();
-}
-
-void TMainForm::RestoreFromTray() {
-  RemoveTrayIcon();
-  SetTrayMenuState(/*taskTrayItemVisible=*/true);
-  InvalidateRect(hwnd(), nullptr, TRUE);
-  Show();  // FormShow puts the window back at the top-left corner
-}
-
-void TMainForm::StartScreenSaver() {
-  SendMessageW(hwnd(), WM_SYSCOMMAND, SC_SCREENSAVE, 0);
-}
-
-void TMainForm::TrayIconLeftButtonDown() {
-  if (!model_.StartScreenSaverOnIconClick) {
-    RestoreFromTray();
-  } else if (!launchHost_.ResourcesBelowLimit()) {
-    StartScreenSaver();
-  }
-}
-
-void TMainForm::TrayIconRightButtonDown() {
-  POINT at{};
-  GetCursorPos(&at);
-  SetTrayMenuState(/*taskTrayItemVisible=*/false);
-  ui::application::ProcessPendingMessages();
-  PopupMenu1.Popup(hwnd(), at);  // brings the window to the foreground first
-}
-
-void TMainForm::SetTrayMenuState(bool taskTrayItemVisible) {
-  PopupMenu1.Item("miTaskTray").visible = taskTrayItemVisible;
-  PopupMenu1.Item("miFormShow").visible = !taskTrayItemVisible;
-}
-
-LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (trayIcon_.HandleMessage(message, lParam)) return 0;
-  return Form::HandleMessage(message, wParam, lParam);
 }
 
 // --- The Startup shortcut ------------------------------------------------------

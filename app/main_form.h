@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/launch_host.h"
+#include "app/run_guard.h"
 #include "app/slot_row.h"
 #include "app/tray_icon.h"
 #include "core/ansi_text.h"
@@ -82,6 +83,7 @@ class TMainForm : public ui::Form, public SlotDisplay, public DataFileHost, priv
   void RestoreFromTray();
   void StartScreenSaver();
   bool TrayIconShown() const { return trayIcon_.Shown(); }
+  const std::wstring& TrayIconTip() const { return trayIcon_.Tip(); }
 
   // --- The Startup shortcut ---
   // From the settings dialog, `settingsDialog` and its `btnStartup` are
@@ -123,6 +125,8 @@ class TMainForm : public ui::Form, public SlotDisplay, public DataFileHost, priv
   }
   bool StartupLinkExists() override;
 
+  // Hands every command to its handler through the run guard.
+  void WireCommands();
   void LaunchSlot(int index);
   void TrayIconLeftButtonDown();
   void TrayIconRightButtonDown();
@@ -137,6 +141,8 @@ class TMainForm : public ui::Form, public SlotDisplay, public DataFileHost, priv
   SlotRow slotRow_{GroupBox1,
                    {&Image1, &Image2, &Image3, &Image4, &Image5, &Image6, &Image7, &Image8}};
   TrayIcon trayIcon_;
+  // One thing at a time: a close put off by a run is carried out after it.
+  RunGuard guard_{[this] { Close(); }};
   bool startsHidden_ = false;
 };
 

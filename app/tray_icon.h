@@ -38,6 +38,8 @@ class TrayIcon {
   void Remove();
   // True while the icon is in the tray (TrayIconShown).
   bool Shown() const { return shown_; }
+  // The tip the icon was last added with.
+  const std::wstring& Tip() const { return tip_; }
 
   // Takes the window's messages that concern the icon: its mouse messages
   // (only a press of the left or right button means something), and the

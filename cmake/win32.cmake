@@ -60,6 +60,8 @@ add_library(qvn_win STATIC
   settings/setup_form_environment.cpp
   settings/setup_form_slots.cpp
   app/main_form.cpp
+  app/main_form_commands.cpp
+  app/main_form_tray.cpp
   app/about_box.cpp
   app/help_contents.cpp
   app/launch_host.cpp

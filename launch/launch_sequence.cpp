@@ -27,6 +27,11 @@ std::int32_t LaunchIntervalPause(std::int32_t launchInterval) {
   return launchInterval < 0 ? 0 : launchInterval;
 }
 
+void StartSlotProgram(const Model& model, LaunchHost& host, int index) {
+  const auto processId = host.StartProgram(index);
+  if (processId && model.ImeOnPerProgram) host.RunImeActivationPass(*processId);
+}
+
 void LaunchSlot(const Model& model, LaunchHost& host, SlotDisplay& display, int index) {
   if (index < 0 || index >= kSlotCount) return;
   const std::string& path = SlotPath(model, index);
@@ -35,7 +40,7 @@ void LaunchSlot(const Model& model, LaunchHost& host, SlotDisplay& display, int 
 
   // From here every step runs, whatever became of the start: a program that
   // could not be started is not reported.
-  host.StartSlotProgram(index);
+  StartSlotProgram(model, host, index);
   host.Pause(kSingleLaunchPauseMs);
   display.ShowSlotIcons();
   host.BringLauncherToFront();
@@ -64,7 +69,7 @@ void RunConsecutiveLaunch(Model& model, LaunchHost& host) {
     const std::string& path = SlotPath(model, index);
     if (path.empty()) continue;
     if (!IsConsecutiveLaunchExtension(ExtensionPart(path, host.LeadBytes()))) continue;
-    host.StartSlotProgram(index);
+    StartSlotProgram(model, host, index);
     // The pause follows every program the run tried to start, the last one
     // and one that failed to start included.
     host.Pause(LaunchIntervalPause(model.LaunchInterval));

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -41,9 +42,11 @@ class LaunchHost {
   // --- The platform ---
   virtual LeadByteRule LeadBytes() = 0;
   // Starts the program of slot `index` (0 to 7) in the slot's window size and
-  // waits until it is ready for input; then the input-method pass when
-  // ImeOnPerProgram is set. A program that cannot be started is not reported.
-  virtual void StartSlotProgram(int index) = 0;
+  // waits until it is ready for input. Its process id; nothing when it could
+  // not be started, which is not reported.
+  virtual std::optional<std::uint32_t> StartProgram(int index) = 0;
+  // The input-method pass (launch/ime_pass.h) for the windows of a process.
+  virtual void RunImeActivationPass(std::uint32_t processId) = 0;
   // Blocks for `milliseconds` (never negative).
   virtual void Pause(std::int32_t milliseconds) = 0;
   // The resource guard: true while a free-resource percentage is below
@@ -79,6 +82,10 @@ int ShowWindowForSizeCode(std::int32_t sizeCode);
 // The pause after each program of a consecutive launch. A negative
 // LaunchInterval (only a hand-edited configuration file holds one) is no pause.
 std::int32_t LaunchIntervalPause(std::int32_t launchInterval);
+
+// The start step of both launches: the program of slot `index`, then, when
+// ImeOnPerProgram is set and the program started, the input-method pass for it.
+void StartSlotProgram(const Model& model, LaunchHost& host, int index);
 
 // The single launch of slot `index` (0 to 7), as a double-click on its icon
 // asks. An empty slot, an index outside 0 to 7 and a path that does not end in

@@ -54,7 +54,7 @@ void WaitUntilReadyForInput(HANDLE process) {
 
 }  // namespace
 
-bool StartProgram(const std::string& path, int showWindow, bool imeOn) {
+std::optional<std::uint32_t> StartProgram(const std::string& path, int showWindow) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   GetStartupInfoA(&startup);
@@ -78,20 +78,18 @@ bool StartProgram(const std::string& path, int showWindow, bool imeOn) {
   if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
                       NORMAL_PRIORITY_CLASS, nullptr,
                       directory.empty() ? nullptr : directory.c_str(), &startup, &started)) {
-    return false;
+    return std::nullopt;
   }
   const ui::UniqueHandle process(started.hProcess);
   const ui::UniqueHandle thread(started.hThread);
 
   WaitUntilReadyForInput(process.get());
-  if (imeOn) RunImeActivationPass(started.dwProcessId);
-  return true;
+  return started.dwProcessId;
 }
 
-bool StartSlotProgram(const Model& model, int index) {
-  if (index < 0 || index >= kSlotCount) return false;
-  return StartProgram(SlotPath(model, index), ShowWindowForSizeCode(model.SlotSizeCodes[index]),
-                      model.ImeOnPerProgram);
+std::optional<std::uint32_t> StartSlotProcess(const Model& model, int index) {
+  if (index < 0 || index >= kSlotCount) return std::nullopt;
+  return StartProgram(SlotPath(model, index), ShowWindowForSizeCode(model.SlotSizeCodes[index]));
 }
 
 void RunImeActivationPass(std::uint32_t processId) {

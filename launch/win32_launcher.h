@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/model.h"
@@ -31,14 +32,14 @@ constexpr UINT kImeRequestTimeoutMs = 1000;
 //   so that "C:\Program Files\App\app.exe" never starts "C:\Program.exe";
 // - normal priority, the launcher's environment and its current directory;
 // then waits until the program is ready for input (at most
-// kInputIdleTimeoutMs) and, when `imeOn`, runs the input-method pass for it.
-// A program that cannot be started is neither waited for nor visited; false
-// then. Holds no handle of the program afterwards.
-bool StartProgram(const std::string& path, int showWindow, bool imeOn);
+// kInputIdleTimeoutMs). The new process's id; nothing when the program could
+// not be started, which is not waited for then. Holds no handle of the
+// program afterwards.
+std::optional<std::uint32_t> StartProgram(const std::string& path, int showWindow);
 
-// StartProgram for slot `index` (0 to 7): its path, the show-window value of
-// its WindowSizeCode, and ImeOnPerProgram.
-bool StartSlotProgram(const Model& model, int index);
+// StartProgram for slot `index` (0 to 7): its path and the show-window value
+// of its WindowSizeCode.
+std::optional<std::uint32_t> StartSlotProcess(const Model& model, int index);
 
 // The input-method pass over the real windows, for the process `processId`.
 void RunImeActivationPass(std::uint32_t processId);

@@ -116,6 +116,13 @@ void Form::EndModal(int result) {
   modalResult_ = result;
 }
 
+bool Form::InClientArea(POINT screenPoint) const {
+  RECT client;
+  GetClientRect(hwnd(), &client);
+  ScreenToClient(hwnd(), &screenPoint);
+  return PtInRect(&client, screenPoint) != FALSE;
+}
+
 void Form::PaintInnerBorder() {
   if (borderWidth_ == 0) return;
   RECT window, client;
@@ -183,7 +190,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CONTEXTMENU:
       if (popupMenu != nullptr) {
         POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        if (lParam == -1) GetCursorPos(&at);  // opened from the keyboard
+        if (lParam == -1) {
+          GetCursorPos(&at);  // opened from the keyboard
+        } else if (!InClientArea(at)) {
+          break;  // the title bar keeps the system menu, as on every window
+        }
         popupMenu->Popup(hwnd(), at);
         return 0;
       }

@@ -76,6 +76,7 @@ class Form : public Window {
 
  private:
   void PaintInnerBorder();
+  bool InClientArea(POINT screenPoint) const;
 
   int borderWidth_ = 0;
   HFONT font_ = nullptr;  // one of fonts_

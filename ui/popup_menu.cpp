@@ -94,6 +94,7 @@ std::optional<std::wstring> PopupMenu::HintFor(WPARAM wParam, LPARAM lParam) con
   const UINT idOrPosition = LOWORD(wParam);
   HMENU menu = reinterpret_cast<HMENU>(lParam);
   if (flags == 0xFFFF && menu == nullptr) return std::nullopt;  // the menu closed
+  if ((flags & MF_SYSMENU) != 0) return std::nullopt;           // the window's own menu
   if ((flags & MF_POPUP) == 0) {
     if (const MenuItem* item = FindByCommand(idOrPosition)) return item->hint;
     return std::wstring();  // a separator

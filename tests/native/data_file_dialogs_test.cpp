@@ -217,12 +217,19 @@ TEST_F(DataFileDialogs, AListThatCannotBeLoadedOrWrittenIsReportedAndChangesNoth
   EXPECT_EQ(host.calls, (std::vector<std::string>{"ShowError", "ShowError"})) << "no refresh";
 }
 
-TEST_F(DataFileDialogs, WithoutACurrentFileNothingBecomesTheDefault) {
-  model.CurrentDataFile.clear();
-  const std::string config = host.files.files[kConfig];
+TEST_F(DataFileDialogs, TheDefaultFileCommandTakesTheCurrentFileIfThereIsOne) {
+  const std::string other = kFolder + "other.qvl";
+  const std::string config = JoinLines({"FALSE", "FALSE", "TRUE", "TRUE", other, "5000", "35"});
+  model.CurrentDataFile = other;
   MakeCurrentFileTheDefault(model, host);
-  EXPECT_EQ(model.DefaultDataFile, kStart);
+  EXPECT_EQ(model.DefaultDataFile, other);
   EXPECT_EQ(host.files.files[kConfig], config);
+
+  model.CurrentDataFile.clear();
+  MakeCurrentFileTheDefault(model, host);
+  EXPECT_EQ(model.DefaultDataFile, other) << "without a current file nothing changes";
+  EXPECT_EQ(host.files.files[kConfig], config);
+  EXPECT_EQ(host.calls, std::vector<std::string>{}) << "nothing shown";
 }
 
 }  // namespace

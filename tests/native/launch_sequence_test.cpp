@@ -9,7 +9,7 @@ namespace qvn {
 namespace {
 
 // Records what a launch asks of the platform, the user and the main window,
-// in order, as short words: "start 2", "pause 5000", "guard", "message
+// in order, as short words: "start 2", "ime 102", "pause 5000", "guard", "message
 // kNoEntries", "confirm", "icons", "front", "tray", "close".
 class FakeHost : public LaunchHost, public SlotDisplay {
  public:
@@ -17,9 +17,18 @@ class FakeHost : public LaunchHost, public SlotDisplay {
   // The guard answers true from this call on (1 = the first); 0 never.
   int guardTrueFromCall = 0;
   LaunchAnswer answer = LaunchAnswer::kYes;
+  int failingSlot = -1;
 
   LeadByteRule LeadBytes() override { return IsShiftJisLeadByte; }
-  void StartSlotProgram(int index) override { calls.push_back("start " + std::to_string(index)); }
+  // Slot k's program gets the process id 100 + k, unless it fails to start.
+  std::optional<std::uint32_t> StartProgram(int index) override {
+    calls.push_back("start " + std::to_string(index));
+    if (index == failingSlot) return std::nullopt;
+    return 100 + index;
+  }
+  void RunImeActivationPass(std::uint32_t processId) override {
+    calls.push_back("ime " + std::to_string(processId));
+  }
   void Pause(std::int32_t milliseconds) override {
     calls.push_back("pause " + std::to_string(milliseconds));
   }
@@ -113,6 +122,32 @@ TEST(SingleLaunch, StartsPausesRefreshesTheIconsAndComesToTheFront) {
     LaunchSlot(model, host, host, 2);
     EXPECT_EQ(host.calls, (Calls{"start 2", "pause 2000", "icons", "front"})) << path;
   }
+}
+
+TEST(StartSlotProgram, TheInputMethodPassFollowsAStartOnlyWhenSet) {
+  Model model = ModelWithSlots({{0, "C:\\a.exe"}, {1, "C:\\missing.exe"}, {2, "C:\\c.exe"}});
+  const auto imePasses = [](const FakeHost& host) {
+    Calls passes;
+    for (const auto& call : host.calls) {
+      if (call.starts_with("ime")) passes.push_back(call);
+    }
+    return passes;
+  };
+  FakeHost off;
+  off.failingSlot = 1;
+  RunConsecutiveLaunch(model, off);
+  EXPECT_EQ(imePasses(off), Calls{});
+
+  model.ImeOnPerProgram = true;
+  model.ConsecutiveLaunchCount = 0;
+  FakeHost on;
+  on.failingSlot = 1;
+  RunConsecutiveLaunch(model, on);
+  EXPECT_EQ(imePasses(on), (Calls{"ime 100", "ime 102"}))
+      << "none for a program that did not start";
+  on.calls.clear();
+  LaunchSlot(model, on, on, 0);
+  EXPECT_EQ(on.calls, (Calls{"start 0", "ime 100", "pause 2000", "icons", "front"}));
 }
 
 TEST(SingleLaunch, DoesNothingForAnyOtherExtension) {

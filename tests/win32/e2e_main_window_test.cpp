@@ -119,6 +119,8 @@ TEST_F(RunningLauncher, TheMenuOpensOnARightClickAndItsHintsReachTheHintLine) {
   EXPECT_TRUE(HintLineReads(L"「連続起動データファイルの選択」ダイアログを表示します."));
   PressKey(VK_ESCAPE);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }, 5000));
+  // The pointer has not moved: the hint line keeps what it read last.
+  EXPECT_TRUE(HintLineReads(L"「連続起動データファイルの選択」ダイアログを表示します."));
 }
 
 TEST_F(RunningLauncher, TheVersionDialogStandsBesideTheMainWindow) {
@@ -149,6 +151,16 @@ TEST_F(RunningLauncher, TheVersionDialogStandsBesideTheMainWindow) {
   SendMessageW(ok, BM_CLICK, 0, 0);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about) || !IsWindowVisible(about); }, 5000));
   EXPECT_TRUE(IsWindowVisible(main));
+}
+
+TEST_F(RunningLauncher, TheTitleBarKeepsTheSystemMenu) {
+  RECT frame;
+  GetWindowRect(main, &frame);
+  RightClickAt({(frame.left + frame.right) / 2, frame.top + GetSystemMetrics(SM_CYFIXEDFRAME) +
+                                                    GetSystemMetrics(SM_CYCAPTION) / 2});
+  // 閉じる(&C) is in the system menu only; the launcher's menu has no C.
+  ASSERT_TRUE(PressInMenu(launcher.processId(), {'C'})) << "no menu";
+  EXPECT_EQ(launcher.WaitForExit(), 0) << "not the system menu";
 }
 
 TEST_F(RunningLauncher, ClosingTheWindowEndsTheProgram) {

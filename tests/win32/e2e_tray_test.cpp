@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstring>
+
 #include "app/tray_icon.h"
 #include "tests/win32/test_support.h"
 
@@ -125,6 +128,13 @@ TEST_F(StartupShortcut, IsCreatedPointingAtTheLauncherAndRemovedAgain) {
   shellLink->GetWorkingDirectory(workingFolder, MAX_PATH);
   EXPECT_EQ(lstrcmpiW(target, folder.File(L"Quorvane.exe").c_str()), 0) << target;
   EXPECT_EQ(lstrcmpiW(workingFolder, folder.path().c_str()), 0) << workingFolder;
+  // The show command as the file stores it (the header's ShowCommand field at
+  // offset 60): the shell link reads any value but 1, 3 and 7 back as 1.
+  const std::string bytes = ReadFileBytes(link);
+  ASSERT_GE(bytes.size(), 64u);
+  std::uint32_t showCommand = 0;
+  std::memcpy(&showCommand, bytes.data() + 60, sizeof showCommand);  // little-endian, as stored
+  EXPECT_EQ(showCommand, std::uint32_t{SW_SHOW});
 
   // The caption now offers the removal: the same keys remove the shortcut.
   ChooseFromMenu(false, {'O', 'I'});  // オプション(&O) > スタートアップから削除(&I)

@@ -2,6 +2,8 @@
 // back from Windows, its controls' places and the slot hints.
 #include "app/main_form.h"
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -125,6 +127,51 @@ TEST_F(MainFormTest, MenuItemsReportTheirHintsWhenHighlighted) {
   EXPECT_EQ(
       form.PopupMenu1.HintFor(MAKEWPARAM(4, MF_POPUP | MF_HILITE), reinterpret_cast<LPARAM>(menu)),
       L"");
+}
+
+// Counts the screen saver's starts on a window instead of starting it.
+LRESULT CALLBACK CountScreenSaver(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR count) {
+  if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_SCREENSAVE) {
+    ++*reinterpret_cast<int*>(count);
+    return 0;
+  }
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+TEST_F(MainFormTest, TheTrayIconsTipAndLeftClickFollowTheScreenSaverSetting) {
+  const std::wstring screenSaverTip =
+      L"左クリック: スクリーンセーバー\r\n右クリック: ポップアップメニュー";
+  int screenSavers = 0;
+  ASSERT_TRUE(SetWindowSubclass(form.hwnd(), CountScreenSaver, 1,
+                                reinterpret_cast<DWORD_PTR>(&screenSavers)));
+  const auto leftClick = [&] {
+    SendMessageW(form.hwnd(), kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDOWN);
+  };
+  model.StartScreenSaverOnIconClick = true;
+  form.MoveToTray();
+  ASSERT_TRUE(form.TrayIconShown());
+  EXPECT_EQ(form.TrayIconTip(), screenSaverTip);
+
+  model.ResourceLimit = 100;  // Wine has no resource heaps: 100 % free of each
+  leftClick();
+  EXPECT_EQ(screenSavers, 1);
+  model.ResourceLimit = 101;
+  leftClick();
+  EXPECT_EQ(screenSavers, 1) << "started with resources below the limit";
+  EXPECT_FALSE(IsWindowVisible(form.hwnd()));
+
+  // The tip stays as it was added; the click follows the setting.
+  model.StartScreenSaverOnIconClick = false;
+  EXPECT_EQ(form.TrayIconTip(), screenSaverTip);
+  leftClick();
+  EXPECT_TRUE(IsWindowVisible(form.hwnd()));
+  EXPECT_FALSE(form.TrayIconShown());
+  form.MoveToTray();
+  EXPECT_EQ(form.TrayIconTip(),
+            L"左クリック: メインウィンドウ\r\n右クリック: ポップアップメニュー");
+  form.RemoveTrayIcon();
+  RemoveWindowSubclass(form.hwnd(), CountScreenSaver, 1);
 }
 
 TEST_F(MainFormTest, TheSlotRowLiesInsideTheGroupAtItsPitch) {

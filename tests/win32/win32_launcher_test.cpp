@@ -88,18 +88,16 @@ class StartProgramTest : public ::testing::Test {
 
   // Starts `program` through slot No.1 with the size code `sizeCode`; the
   // started copy, or nullptr when nothing was started.
-  std::unique_ptr<StartedProgram> StartSlot(const std::wstring& program, std::int32_t sizeCode,
-                                            bool imeOn = false) {
+  std::unique_ptr<StartedProgram> StartSlot(const std::wstring& program, std::int32_t sizeCode) {
     Model model;
     SetUnsetSlots(model);
     model.SlotList[0] = Ansi(program);
     model.SlotList[8] = std::to_string(sizeCode);
     model.SlotSizeCodes[0] = sizeCode;
-    model.ImeOnPerProgram = imeOn;
-    if (!StartSlotProgram(model, 0)) return nullptr;
-    const Record record = ReadRecorderRecord(program);
-    return std::make_unique<StartedProgram>(program,
-                                            static_cast<DWORD>(record.Number("processId")));
+    const auto processId = StartSlotProcess(model, 0);
+    if (!processId) return nullptr;
+    EXPECT_EQ(ReadRecorderRecord(program).Number("processId"), *processId);
+    return std::make_unique<StartedProgram>(program, *processId);
   }
 
   qvntest::TempFolder folder;
@@ -180,8 +178,8 @@ TEST_F(StartProgramTest, ReturnsOnlyOnceTheProgramIsReadyForInput) {
 
 TEST_F(StartProgramTest, AProgramThatIsNotThereFailsWithoutWaiting) {
   const DWORD start = GetTickCount();
-  EXPECT_FALSE(StartProgram(Ansi(folder.File(L"My Apps\\missing.exe")), 1, true));
-  EXPECT_FALSE(StartProgram("", 1, true));
+  EXPECT_FALSE(StartProgram(Ansi(folder.File(L"My Apps\\missing.exe")), 1));
+  EXPECT_FALSE(StartProgram("", 1));
   EXPECT_LT(GetTickCount() - start, 5000u);  // far below the wait for input readiness
   EXPECT_FALSE(Exists(decoy + L".txt"));
 }
