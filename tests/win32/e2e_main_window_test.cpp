@@ -59,6 +59,10 @@ class RunningLauncher : public ::testing::Test {
     RECT groupRect;
     GetWindowRect(group, &groupRect);
     RightClickAt({groupRect.right - 30, groupRect.bottom + 15});
+    // The menu opens where the click was. Were the pointer still there when
+    // it appears, the system would highlight the item under it and undo what
+    // the keys did; so it leaves before the menu is shown.
+    MovePointerTo(Elsewhere());
     return WaitForVisibleWindow(launcher.processId(), L"#32768", 5000);
   }
 
@@ -113,10 +117,19 @@ TEST_F(RunningLauncher, TheHintLineFollowsThePointerAndFallsBackWhenItLeaves) {
 TEST_F(RunningLauncher, TheMenuOpensOnARightClickAndItsHintsReachTheHintLine) {
   HWND menu = OpenPopupMenu();
   ASSERT_NE(menu, nullptr) << "no pop-up menu";
-  PressKey(VK_DOWN);
-  EXPECT_TRUE(HintLineReads(L"表示されているソフトウェアを連続起動します."));
-  PressKey(VK_DOWN);
-  EXPECT_TRUE(HintLineReads(L"「連続起動データファイルの選択」ダイアログを表示します."));
+  // Down highlights the next item. On a loaded machine the menu now and then
+  // drops a key that comes while it is still being shown, so a key whose
+  // item has not shown its hint within a second is pressed again, twice at
+  // the most.
+  const auto highlightNextUntil = [&](const std::wstring& hint) {
+    for (int presses = 0; presses < 3; ++presses) {
+      PressKey(VK_DOWN);
+      if (WaitUntil([&] { return TextOf(hintLine) == hint; }, 1000)) return true;
+    }
+    return false;
+  };
+  EXPECT_TRUE(highlightNextUntil(L"表示されているソフトウェアを連続起動します."));
+  EXPECT_TRUE(highlightNextUntil(L"「連続起動データファイルの選択」ダイアログを表示します."));
   PressKey(VK_ESCAPE);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }, 5000));
   // The pointer has not moved: the hint line keeps what it read last.
