@@ -8,7 +8,7 @@
 
 namespace qvn {
 
-// `programFolder` ends with a backslash; `owner` owns the message boxes.
-void ShowHelpContents(HWND owner, const std::wstring& programFolder);
+// `programFolder` (ANSI) ends with a backslash; `owner` owns the message boxes.
+void ShowHelpContents(HWND owner, const std::string& programFolder);
 
 }  // namespace qvn

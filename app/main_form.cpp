@@ -148,7 +148,7 @@ void TMainForm::miAboutClick() {
 }
 
 void TMainForm::miContentsClick() {
-  ShowHelpContents(hwnd(), FromAnsi(model_.ProgramFolder));
+  ShowHelpContents(hwnd(), model_.ProgramFolder);
 }
 
 void TMainForm::DisplayHint(const std::wstring& hint) {

@@ -25,9 +25,8 @@ qvn_wine_prefix
 
 limit="${QVN_PROGRAM_TIMEOUT:-540}"
 what="$(basename "$1") ($WINEARCH)"
+runner=("$QVN_WINE")
 if [[ -z "${DISPLAY:-}" ]]; then
-    qvn_bounded "$limit" "$what" "$QVN_LOGS/ctest-$WINEARCH.log" \
-        xvfb-run -a -s "-screen 0 1280x1024x24" "$QVN_WINE" "$@"
-else
-    qvn_bounded "$limit" "$what" "$QVN_LOGS/ctest-$WINEARCH.log" "$QVN_WINE" "$@"
+    runner=(xvfb-run -a -s "-screen 0 1280x1024x24" "$QVN_WINE")
 fi
+qvn_bounded "$limit" "$what" "$QVN_LOGS/ctest-$WINEARCH.log" "${runner[@]}" "$@"
