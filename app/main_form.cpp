@@ -63,9 +63,8 @@ TMainForm::TMainForm(Model& model, std::string executablePath)
 }
 
 TMainForm::~TMainForm() {
-  // The application-wide handlers point at this window.
-  ui::application::SetHintHandler(nullptr);
-  ui::application::SetPointerHandler(nullptr);
+  // The application's hint line is this window's.
+  ui::application::SetHintLine({}, nullptr);
 }
 
 bool TMainForm::CreateWindowAndControls() {
@@ -118,10 +117,10 @@ void TMainForm::FormCreate() {
   startsHidden_ = TrayIconShown();
   PopupMenu1.Item("miResShow").enabled = outcome.resShowEnabled;
   PopupMenu1.Item("miStartup").caption = StartupMenuCaption(model_.StartupLinkRegistered);
-  ui::application::SetHintHandler([this](const std::wstring& hint) { DisplayHint(hint); });
+  ui::application::SetHintLine(kDefaultHintText,
+                               [this](const std::wstring& text) { DisplayHint(text); });
   Label1.SetText(kDefaultHintText);
   ShowSlotHints();
-  ui::application::SetPointerHandler([this] { IdleHintCheck(); });
 }
 
 void TMainForm::FormShow() {
@@ -153,13 +152,6 @@ void TMainForm::miContentsClick() {
 
 void TMainForm::DisplayHint(const std::wstring& hint) {
   Label1.SetText(hint);
-}
-
-void TMainForm::IdleHintCheck() {
-  const bool overProgram = ui::application::PointerOverProgram();
-  if (overProgram == CursorOverProgram) return;
-  CursorOverProgram = overProgram;
-  if (!overProgram) Label1.SetText(kDefaultHintText);
 }
 
 void TMainForm::miSetToDefClick() {

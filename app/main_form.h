@@ -71,8 +71,10 @@ class TMainForm : public ui::Form, public SlotDisplay, public DataFileHost, priv
   void Image7DblClick() { LaunchSlot(6); }
   void Image8DblClick() { LaunchSlot(7); }
   void GroupBox1DblClick();
+  // Shows the hint line's text. When the pointer leaves the program's
+  // windows the toolkit's rule (ui::HintLine::IdleHintCheck) gives
+  // kDefaultHintText.
   void DisplayHint(const std::wstring& hint);
-  void IdleHintCheck();
 
   // --- The task tray ---
   void AddTrayIcon();
@@ -112,9 +114,6 @@ class TMainForm : public ui::Form, public SlotDisplay, public DataFileHost, priv
   ui::Label Label2;  // the white strip behind the icons
   ui::Image Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8;
   ui::PopupMenu PopupMenu1;
-
-  // Whether the pointer was over a window of the program at the last look.
-  bool CursorOverProgram = false;
 
  private:
   // --- SetupHost ---

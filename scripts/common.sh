@@ -265,9 +265,11 @@ qvn_wine_env() {
     export WINEDEBUG=-all
     # No Mono or Gecko download prompts.
     export WINEDLLOVERRIDES="mscoree,mshtml="
-    # Wine takes its ANSI code page from the locale: ja_JP gives 932.
-    export LANG=ja_JP.UTF-8
-    export LC_ALL=ja_JP.UTF-8
+    # Wine takes its ANSI code page from the locale: ja_JP gives 932. Bash
+    # itself tries to switch to it too, and warns when the locale was made
+    # after it started (it still reads the old locale archive); the programs
+    # it starts read the new one, so that warning is noise.
+    { export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8; } 2>/dev/null
 }
 
 # Registry settings of the prefix:

@@ -5,12 +5,29 @@
 # builds are tested, each under its own Wine; where it does not, the 64-bit
 # build alone (QVN_WINE_ARCH=win64 chooses that path anywhere).
 # Ends with one line "N passed, N failed"; exits non-zero on any failure.
+#
+#   scripts/test.sh --stress N   builds the Windows trees only and runs their
+#                                test programs N times, in random order, with
+#                                one core kept busy (CI does not run this)
 set -euo pipefail
 # shellcheck source=scripts/common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 cd "$QVN_ROOT"
 
+STRESS_ROUNDS=0
+while (($# > 0)); do
+    case "$1" in
+        --stress)
+            [[ "${2:-}" =~ ^[1-9][0-9]*$ ]] || qvn_die "usage: scripts/test.sh [--stress ROUNDS]"
+            STRESS_ROUNDS="$2"
+            shift 2
+            ;;
+        *) qvn_die "usage: scripts/test.sh [--stress ROUNDS]" ;;
+    esac
+done
+
 TREES=(native asan win32 win64)
+((STRESS_ROUNDS > 0)) && TREES=(win32 win64)
 declare -A BUILD_OK=()
 TOTAL_PASSED=0
 TOTAL_FAILED=0
@@ -67,20 +84,49 @@ run_ctest() {
     return 0
 }
 
-export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
-run_ctest native
-run_ctest asan
+# run_stress TREE: the tree's test programs STRESS_ROUNDS times, each round in
+# a random order (of the programs and of the tests inside them), while a busy
+# loop keeps one core loaded, as a loaded machine would.
+run_stress() {
+    local tree="$1" round passed=0 log
+    (qvn_drop_lock; exec bash -c 'while :; do :; done') &
+    local busy=$!
+    qvn_at_exit "kill $busy 2>/dev/null"
+    for ((round = 1; round <= STRESS_ROUNDS; round++)); do
+        log="$QVN_LOGS/stress-$tree-$round.log"
+        if (cd "$QVN_BUILD/$tree" && LANG=C.UTF-8 LC_ALL=C.UTF-8 GTEST_SHUFFLE=1 \
+            qvn_bounded "${QVN_CTEST_TIMEOUT:-1500}" "stress round $round ($tree)" "$log" \
+            ctest --schedule-random --output-on-failure --timeout "${QVN_TEST_TIMEOUT:-600}" \
+            -E '^executable_imports') </dev/null >"$log" 2>&1; then
+            passed=$((passed + 1))
+            qvn_say "stress round $round ($tree): passed"
+        else
+            qvn_say "stress round $round ($tree): FAILED, see ${log#"$QVN_ROOT"/}"
+            grep -E '^\[  FAILED  \]|Failure|\*\*\*Failed' "$log" | head -n 20 >&2 || true
+        fi
+    done
+    kill "$busy" 2>/dev/null || true
+    echo "stress: $passed of $STRESS_ROUNDS rounds passed ($tree)"
+    ((passed == STRESS_ROUNDS))
+}
 
-# The parsers under the fuzzer for a short, bounded time (scripts/fuzz.sh 600
-# is the longer run). It counts as one test.
-echo
-echo "=== fuzz (${QVN_FUZZ_SECONDS:-20} s per target) ==="
-if bash "$QVN_ROOT/scripts/fuzz.sh" "${QVN_FUZZ_SECONDS:-20}" </dev/null; then
-    TOTAL_PASSED=$((TOTAL_PASSED + 1))
-else
-    echo "fuzzing FAILED"
-    TOTAL_FAILED=$((TOTAL_FAILED + 1))
-    STATUS=1
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
+# The native trees and the fuzzer (not part of a stress run).
+if ((STRESS_ROUNDS == 0)); then
+    run_ctest native
+    run_ctest asan
+
+    # The parsers under the fuzzer for a short, bounded time (scripts/fuzz.sh 600
+    # is the longer run). It counts as one test.
+    echo
+    echo "=== fuzz (${QVN_FUZZ_SECONDS:-20} s per target) ==="
+    if bash "$QVN_ROOT/scripts/fuzz.sh" "${QVN_FUZZ_SECONDS:-20}" </dev/null; then
+        TOTAL_PASSED=$((TOTAL_PASSED + 1))
+    else
+        echo "fuzzing FAILED"
+        TOTAL_FAILED=$((TOTAL_FAILED + 1))
+        STATUS=1
+    fi
 fi
 
 # The Windows tests run through scripts/wine-exec.sh (CMake's emulator) on one
@@ -102,7 +148,11 @@ for tree in "${WINDOWS_TREES[@]}"; do
     qvn_wine_env "$tree"
     if (qvn_wine_prefix) && qvn_start_wineserver; then
         qvn_say "Wine ($tree) ready on $DISPLAY ($((SECONDS - t0)) s)"
-        run_ctest "$tree"
+        if ((STRESS_ROUNDS > 0)); then
+            [[ -n "${BUILD_OK[$tree]:-}" ]] && run_stress "$tree" || STATUS=1
+        else
+            run_ctest "$tree"
+        fi
     else
         echo "=== build/$tree ==="
         echo "not tested: Wine ($tree) could not be set up"
@@ -110,6 +160,8 @@ for tree in "${WINDOWS_TREES[@]}"; do
         STATUS=1
     fi
 done
+
+((STRESS_ROUNDS > 0)) && exit "$STATUS"
 
 # The release archive as a user meets it: unpacked into an empty folder and
 # started from there. It counts as one test.

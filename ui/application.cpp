@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/hint_line.h"
 #include "ui/hint_text.h"
 #include "ui/window.h"
 
@@ -11,9 +12,8 @@ namespace {
 struct State {
   std::wstring title;
   int iconId = 0;
-  std::wstring hint;
-  std::function<void(const std::wstring&)> onHint;
-  std::function<void()> onPointer;
+  HintLine hintLine;
+  std::function<void(const std::wstring&)> showHintLine;
 };
 
 State& Current() {
@@ -43,8 +43,10 @@ void TrackLeaving(HWND hwnd, bool nonClient) {
   TrackMouseEvent(&track);
 }
 
-void NotifyPointer() {
-  if (Current().onPointer) Current().onPointer();
+// Passes a change of the line's text on to the window that shows it.
+void HintLineChanged(bool changed) {
+  State& state = Current();
+  if (changed && state.showHintLine) state.showHintLine(state.hintLine.Text());
 }
 
 }  // namespace
@@ -66,23 +68,27 @@ HICON Icon() {
   return id != 0 ? LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id)) : nullptr;
 }
 
-void SetHintHandler(std::function<void(const std::wstring&)> handler) {
-  Current().onHint = std::move(handler);
-}
-
-void SetPointerHandler(std::function<void()> handler) {
-  Current().onPointer = std::move(handler);
+void SetHintLine(std::wstring awayText, std::function<void(const std::wstring&)> show) {
+  State& state = Current();
+  state.hintLine = HintLine();
+  state.hintLine.SetAwayText(std::move(awayText));
+  state.showHintLine = std::move(show);
 }
 
 const std::wstring& Hint() {
-  return Current().hint;
+  return Current().hintLine.Hint();
 }
 
-void SetHint(const std::wstring& hint) {
-  State& state = Current();
-  if (hint == state.hint) return;
-  state.hint = hint;
-  if (state.onHint) state.onHint(state.hint);
+bool CursorOverProgram() {
+  return Current().hintLine.CursorOverProgram();
+}
+
+void ShowItemHint(const std::wstring& hint) {
+  HintLineChanged(Current().hintLine.MenuItemHighlighted(hint));
+}
+
+void CheckPointer() {
+  HintLineChanged(Current().hintLine.IdleHintCheck(PointerOverProgram()));
 }
 
 bool PointerOverProgram() {
@@ -95,16 +101,16 @@ void ProcessMessage(MSG& message, HWND dialog) {
     case WM_MOUSEMOVE:
     case WM_NCMOUSEMOVE:
       if (IsProgramWindow(message.hwnd)) {
-        SetHint(HintOf(message.hwnd));
+        HintLineChanged(Current().hintLine.PointerOver(HintOf(message.hwnd)));
         TrackLeaving(message.hwnd, message.message == WM_NCMOUSEMOVE);
-        NotifyPointer();
       }
       break;
     case WM_MOUSELEAVE:
     case WM_NCMOUSELEAVE:
-      // Moving onto another of our windows brings its own mouse move next.
-      if (!PointerOverProgram()) SetHint(std::wstring());
-      NotifyPointer();
+      // The notice may come late, or for a window the pointer has left for
+      // another of ours (which brings its own mouse move): only where the
+      // pointer is now counts.
+      CheckPointer();
       break;
   }
   if (dialog != nullptr && IsDialogMessageW(dialog, &message)) return;
@@ -143,10 +149,27 @@ void ProcessPendingMessages() {
   }
 }
 
+bool NextMessage(MSG& message, int& exitCode) {
+  const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+  if (got > 0) return true;
+  if (got == 0) {
+    exitCode = static_cast<int>(message.wParam);
+    return false;
+  }
+  // Only a bad window filter makes GetMessageW fail, and the loops pass none;
+  // should it happen anyway, the loop ends rather than spin on the error.
+  const std::wstring text = L"メッセージを受け取れなかったため, 処理を中止しました (エラー " +
+                            std::to_wstring(GetLastError()) + L").";
+  MessageBoxW(nullptr, text.c_str(), Title().c_str(), MB_OK | MB_ICONSTOP);
+  exitCode = -1;
+  return false;
+}
+
 int Run() {
   MSG message;
-  while (GetMessageW(&message, nullptr, 0, 0) > 0) ProcessMessage(message);
-  return static_cast<int>(message.wParam);
+  int exitCode = 0;
+  while (NextMessage(message, exitCode)) ProcessMessage(message);
+  return exitCode;
 }
 
 }  // namespace ui::application

@@ -3,9 +3,11 @@
 //
 // The hint follows the pointer without any polling: a mouse move over one of
 // the program's windows sets the hint of that window (or of its nearest parent
-// that has one), and the system's mouse-leave notice tells when the pointer
-// has gone, after which the hint is empty unless another window of the program
-// lies under the pointer.
+// that has one), and the system's mouse-leave notice asks for a look at where
+// the pointer really is. Menus and modal boxes run loops of their own, which
+// this program's pump never sees: the forms feed their menus' highlights to
+// the same rule (HintLine), and the pointer is looked at again when such a
+// loop ends.
 #pragma once
 
 #include <windows.h>
@@ -26,14 +28,21 @@ void SetIcon(int resourceId);
 // none was given.
 HICON Icon();
 
-// Called whenever the current hint text changes, with its long part.
-void SetHintHandler(std::function<void(const std::wstring&)> handler);
-// Called after the pointer has moved over or left one of the program's windows.
-void SetPointerHandler(std::function<void()> handler);
+// The program's hint line, started afresh: `show` is called with the line's
+// text whenever it changes; `awayText` is what the line reads while the
+// pointer is away from the program's windows. SetHintLine({}, nullptr) lets
+// the line go.
+void SetHintLine(std::wstring awayText, std::function<void(const std::wstring&)> show);
 
-// The current hint text (the long part).
+// The current hint text (the long part), and whether the pointer was over
+// the program when last looked at.
 const std::wstring& Hint();
-void SetHint(const std::wstring& hint);
+bool CursorOverProgram();
+// A menu item (or anything else the keyboard highlights) shows its hint.
+void ShowItemHint(const std::wstring& hint);
+// Looks at where the pointer really is: when a menu or a modal loop ends, and
+// after a leave notice.
+void CheckPointer();
 
 // True when the window under the mouse pointer belongs to this program.
 bool PointerOverProgram();
@@ -49,6 +58,11 @@ bool WaitKeepingPainted(DWORD timeoutMs, HANDLE object = nullptr);
 
 // Handles every message that is waiting now, then returns.
 void ProcessPendingMessages();
+
+// Takes the next message for a loop, as GetMessageW does: false for WM_QUIT,
+// with its exit code, and for a failure of GetMessageW, which is reported to
+// the user and gives the exit code -1.
+bool NextMessage(MSG& message, int& exitCode);
 
 // Runs the message loop until WM_QUIT; returns its exit code.
 int Run();

@@ -91,9 +91,10 @@ int Form::ShowModal() {
   Show();
   SetForegroundWindow(hwnd());
   MSG message;
+  int exitCode = 0;
   while (modalResult_ == 0) {
-    if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
-      PostQuitMessage(static_cast<int>(message.wParam));  // leave the outer loop too
+    if (!application::NextMessage(message, exitCode)) {
+      PostQuitMessage(exitCode);  // leave the outer loop too
       if (modalResult_ == 0) modalResult_ = IDCANCEL;
       break;
     }
@@ -104,6 +105,7 @@ int Form::ShowModal() {
   if (owner_ != nullptr) EnableWindow(owner_, TRUE);
   Hide();
   modal_ = false;
+  application::CheckPointer();
   return modalResult_;
 }
 
@@ -114,6 +116,9 @@ void Form::SetActiveControl(const Window& control) {
 
 void Form::EndModal(int result) {
   modalResult_ = result;
+  // The loop looks at the result only when GetMessageW returns, and a sent
+  // message (a click relayed by another window, say) does not return it.
+  PostMessageW(hwnd(), WM_NULL, 0, 0);
 }
 
 bool Form::InClientArea(POINT screenPoint) const {
@@ -202,9 +207,18 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MENUSELECT:
       if (popupMenu != nullptr) {
         if (const auto hint = popupMenu->HintFor(wParam, lParam)) {
-          application::SetHint(LongHint(*hint));
+          application::ShowItemHint(LongHint(*hint));
         }
       }
+      break;
+    // The loops of menus and of modal boxes dispatch the pointer's notices
+    // past the program's pump: when a menu ends, and whenever a box's loop
+    // waits, the pointer is looked at instead.
+    case WM_EXITMENULOOP:
+      application::CheckPointer();
+      break;
+    case WM_ENTERIDLE:
+      if (wParam == MSGF_DIALOGBOX) application::CheckPointer();
       break;
   }
   return Window::HandleMessage(message, wParam, lParam);

@@ -253,6 +253,7 @@ int ShowBox(HWND owner, Box box, UINT sound) {
   const INT_PTR result = DialogBoxIndirectParamW(
       GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner,
       BoxProc, reinterpret_cast<LPARAM>(&box));
+  application::CheckPointer();  // the box's own loop saw where the pointer went
   return static_cast<int>(result);
 }
 

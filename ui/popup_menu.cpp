@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "ui/application.h"
+
 namespace ui {
 
 PopupMenu::PopupMenu(std::span<const MenuItemDef> table) {
@@ -79,6 +81,9 @@ void PopupMenu::Popup(HWND owner, POINT at) {
                                       at.y, 0, owner, nullptr);
   // And a message must follow, so that a second opening of the menu works.
   PostMessageW(owner, WM_NULL, 0, 0);
+  // The menu is gone now; whatever the pointer did while it was open reached
+  // the menu's loop, not the program's.
+  application::CheckPointer();
   if (const MenuItem* item = FindByCommand(command); item != nullptr && item->onClick) {
     const auto onClick = item->onClick;  // the handler may rebuild the menu
     onClick();

@@ -29,10 +29,7 @@ ErrorBox WaitForErrorBox(DWORD processId) {
 
 // Chooses オプション(&O) > デフォルトファイルに設定(&D) from the pop-up menu.
 void ChooseSetToDefault(DWORD processId, HWND main) {
-  RightClickAt(CentreOf(HintLineOf(main)));
-  ASSERT_NE(WaitForVisibleWindow(processId, L"#32768"), nullptr);
-  PressKey('O');
-  PressKey('D');
+  ASSERT_TRUE(ChooseFromMenu(processId, main, {'O', 'D'})) << "no menu";
 }
 
 TEST(LauncherFiles, AFirstStartWritesBothFilesByteForByte) {

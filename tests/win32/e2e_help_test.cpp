@@ -12,6 +12,9 @@
 namespace qvntest {
 namespace {
 
+// On Windows the user's own association (under HKEY_CURRENT_USER) would do
+// and touch less; Wine reads file associations from the machine's classes
+// alone, so the test sets them there, in the test prefix, and puts them back.
 constexpr wchar_t kHtmlKey[] = L"Software\\Classes\\.html";
 constexpr wchar_t kStandInClass[] = L"QuorvaneTest.HtmlFile";
 constexpr wchar_t kStandInCommandKey[] =

@@ -48,9 +48,7 @@ class ReadCommand : public ::testing::Test {
 
   // Chooses the read command from the pop-up menu and waits for its dialog.
   HWND OpenDialog() {
-    RightClickAt(CentreOf(HintLineOf(main)));
-    if (WaitForVisibleWindow(launcher.processId(), L"#32768") == nullptr) return nullptr;
-    PressKey('R');
+    if (!ChooseFromMenu(launcher.processId(), main, {'R'})) return nullptr;
     HWND dialog = WaitForVisibleWindow(launcher.processId(), L"TfrmOpenDlg");
     list = FindWindowExW(dialog, nullptr, L"ListBox", nullptr);
     preview = ImagesIn(FindWindowExW(dialog, nullptr, L"QuorvaneGroupBox", nullptr));
@@ -68,9 +66,6 @@ class ReadCommand : public ::testing::Test {
   }
   bool MainRowReads(const std::wstring& row) {
     return WaitUntil([&] { return IconRow(SlotImagesOf(main)) == row; });
-  }
-  bool HintLineReads(const std::wstring& text) {
-    return WaitUntil([&] { return TextOf(HintLineOf(main)) == text; }, 5000);
   }
 
   TempFolder folder;
@@ -98,9 +93,8 @@ TEST_F(ReadCommand, TheDialogShowsTheCurrentFileAndPreviewsAnotherWithoutChangin
 
   ClickEntry(list, 0);
   EXPECT_TRUE(PreviewReads(L"--X-----"));
-  MovePointerTo(CentreOf(preview[2]));
-  EXPECT_TRUE(HintLineReads(kIconsHint))
-      << "the icons show the group's hint; the line reads: " << Ansi(TextOf(HintLineOf(main)));
+  EXPECT_TRUE(HintLineReadsWith(main, CentreOf(preview[2]), kIconsHint))
+      << "the icons show the group's hint";
   Press(dialog, L"キャンセル(&C)");
   ASSERT_TRUE(Closed(dialog));
   EXPECT_EQ(IconRow(SlotImagesOf(main)), L"X-------");
@@ -126,10 +120,8 @@ TEST_F(ReadCommand, AnOpenedListIsShownOnTheMainWindowAndSelectedNextTime) {
   Press(dialog, L"開く(&O)");
   ASSERT_TRUE(Closed(dialog));
   EXPECT_TRUE(MainRowReads(L"--X-----"));
-  MovePointerTo(CentreOf(SlotImagesOf(main)[2]));
-  EXPECT_TRUE(HintLineReads(kSetSlotHint));
-  MovePointerTo(CentreOf(SlotImagesOf(main)[0]));
-  EXPECT_TRUE(HintLineReads(kUnsetSlotHint));
+  EXPECT_TRUE(HintLineReadsWith(main, CentreOf(SlotImagesOf(main)[2]), kSetSlotHint));
+  EXPECT_TRUE(HintLineReadsWith(main, CentreOf(SlotImagesOf(main)[0]), kUnsetSlotHint));
 
   dialog = OpenDialog();
   ASSERT_NE(dialog, nullptr);

@@ -86,10 +86,7 @@ class SettingsDialog : public ::testing::Test {
 
   // Opens the pop-up menu on the main window and presses keys in it.
   void ChooseFromMenu(std::initializer_list<WORD> keys) {
-    RECT rect;
-    GetWindowRect(main, &rect);
-    RightClickAt({rect.right - 30, rect.bottom - 10});
-    ASSERT_TRUE(PressInMenu(launcher.processId(), keys)) << "no menu";
+    ASSERT_TRUE(qvntest::ChooseFromMenu(launcher.processId(), main, keys)) << "no menu";
   }
 
   void OpenSettings() {
@@ -132,18 +129,6 @@ class SettingsDialog : public ::testing::Test {
     ASSERT_TRUE(WaitUntil([&] { return SettingsButton(L"設定保存(&S)") != nullptr; }))
         << "the environment page did not show";
   }
-  // Whether the hint line comes to read `hint` with the pointer on `window`.
-  // The pointer keeps moving a little: a move the system makes up for the
-  // main window coming back may arrive after the first one.
-  bool HintLineReadsOver(HWND window, const std::wstring& hint) {
-    POINT at = CentreOf(window);
-    return WaitUntil([&] {
-      at.x ^= 1;
-      MovePointerTo(at);
-      return TextOf(HintLineOf(main)) == hint;
-    });
-  }
-
   // Chooses a file for row No.`slot` in the file dialog.
   void Browse(int slot, const std::wstring& file) {
     Click(BrowseOf(slot));
@@ -224,8 +209,8 @@ TEST_F(SettingsDialog, ApplyChangesTheMainWindowButNoFile) {
   ASSERT_NO_FATAL_FAILURE(CloseSettings());
   // The icons are fetched afresh from the list applied, and the hints follow it.
   EXPECT_EQ(IconRow(images), L"-XX-----");
-  EXPECT_TRUE(HintLineReadsOver(images[0], kUnsetSlotHint));
-  EXPECT_TRUE(HintLineReadsOver(images[1], kSetSlotHint));
+  EXPECT_TRUE(HintLineReadsWith(main, CentreOf(images[0]), kUnsetSlotHint));
+  EXPECT_TRUE(HintLineReadsWith(main, CentreOf(images[1]), kSetSlotHint));
   EXPECT_EQ(ReadFileBytes(folder.File(L"Start.qvl")), startList);
   EXPECT_EQ(ReadFileBytes(folder.File(L"Config.qvc")), config);
 

@@ -29,12 +29,10 @@ class LauncherInTray : public ::testing::Test {
   void ChooseFromMenu(bool fromTray, std::initializer_list<WORD> keys) {
     if (fromTray) {
       PostMessageW(main, kTrayCallbackMessage, 1, WM_RBUTTONDOWN);
+      ASSERT_TRUE(PressInMenu(launcher.processId(), keys)) << "no menu";
     } else {
-      RECT rect;
-      GetWindowRect(main, &rect);
-      RightClickAt({rect.right - 30, rect.bottom - 10});
+      ASSERT_TRUE(qvntest::ChooseFromMenu(launcher.processId(), main, keys)) << "no menu";
     }
-    ASSERT_TRUE(PressInMenu(launcher.processId(), keys)) << "no menu";
   }
 
   bool MainHidden() {

@@ -131,8 +131,6 @@ class ResShowFormTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(mainForm.CreateWindowAndControls());
     mainForm.FormCreate();
-    // The hint is the program's; an earlier test may have left one behind.
-    ui::application::SetHint(L"");
     // Where the main window stands now is where the dialog goes. It stays
     // hidden: without a window manager, every window hidden again costs Wine
     // two seconds.
@@ -302,8 +300,11 @@ TEST_F(ResShowFormTest, EscapeClosesIt) {
   FakeProbe probe(45, 60, 72);
   bool pressed = false;
   ASSERT_TRUE(WhileDialogOpen([&] { ShowResourceDialog(mainForm, probe); },
-                              [&](TfrmResShow&) {
-                                if (!pressed) qvntest::PressKey(VK_ESCAPE);
+                              [&](TfrmResShow& dialog) {
+                                // The key goes to the foreground window: it
+                                // is pressed once the dialog is that window.
+                                if (pressed || GetForegroundWindow() != dialog.hwnd()) return;
+                                qvntest::PressKey(VK_ESCAPE);
                                 pressed = true;
                               }));
   EXPECT_TRUE(pressed);

@@ -55,7 +55,7 @@ class Tour {
     if (!Shot("main-window", WindowRect(main_))) return Fail("main-window", "not taken");
 
     RightClickAt(CentreOf(HintLineOf(main_)));
-    HWND menu = WaitForVisibleWindow(launcher_.processId(), L"#32768", 5000);
+    HWND menu = WaitForMenu(launcher_.processId());
     if (menu == nullptr) return Fail("popup-menu", "no pop-up menu");
     RECT both;
     const RECT mainRect = WindowRect(main_), menuRect = WindowRect(menu);

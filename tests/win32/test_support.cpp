@@ -301,17 +301,43 @@ POINT CentreOf(HWND hwnd) {
   return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
-bool ChooseFromMenu(DWORD processId, HWND main, std::initializer_list<WORD> keys) {
-  POINT before;
-  GetCursorPos(&before);
+HWND WaitForMenu(DWORD processId, DWORD timeoutMs) {
+  HWND menu = nullptr;
+  WaitUntil(
+      [&] {
+        menu = nullptr;
+        for (HWND hwnd : WindowsOf(processId, L"#32768")) {
+          if (IsWindowVisible(hwnd)) menu = hwnd;
+        }
+        if (menu == nullptr) return false;
+        // A menu takes keys once its loop runs, and only from the keyboard of
+        // the foreground window's thread: a key pressed before that goes
+        // elsewhere and is lost.
+        GUITHREADINFO thread{sizeof thread};
+        if (!GetGUIThreadInfo(GetWindowThreadProcessId(menu, nullptr), &thread) ||
+            (thread.flags & GUI_INMENUMODE) == 0) {
+          return false;
+        }
+        DWORD foreground = 0;
+        GetWindowThreadProcessId(GetForegroundWindow(), &foreground);
+        return foreground == processId;
+      },
+      timeoutMs);
+  return menu;
+}
+
+HWND OpenMenu(DWORD processId, HWND main) {
   RightClickAt(CentreOf(HintLineOf(main)));
-  const bool opened = WaitForVisibleWindow(processId, L"#32768", 5000) != nullptr;
-  if (opened) {
-    for (WORD key : keys) PressKey(key);
-  }
-  // The pointer goes back, so that it leaves no hint behind for a later test.
-  MovePointerTo(before);
-  return opened;
+  // The menu opens where the click was. Were the pointer still there when it
+  // appears, the item under it would be highlighted and undo what keys do.
+  MovePointerTo(Elsewhere());
+  return WaitForMenu(processId);
+}
+
+bool ChooseFromMenu(DWORD processId, HWND main, std::initializer_list<WORD> keys) {
+  if (OpenMenu(processId, main) == nullptr) return false;
+  for (WORD key : keys) PressKey(key);
+  return true;
 }
 
 std::wstring MessageOf(HWND box) {
@@ -351,9 +377,21 @@ HWND DescendantOf(HWND root, const std::wstring& className, const std::wstring& 
 }
 
 bool PressInMenu(DWORD processId, std::initializer_list<WORD> keys) {
-  if (WaitForVisibleWindow(processId, L"#32768") == nullptr) return false;
+  if (WaitForMenu(processId) == nullptr) return false;
   for (WORD key : keys) PressKey(key);
   return true;
+}
+
+::testing::AssertionResult HintLineReadsWith(HWND main, POINT at, const std::wstring& text) {
+  if (WaitUntil([&] {
+        at.x ^= 1;
+        MovePointerTo(at);
+        return TextOf(HintLineOf(main)) == text;
+      })) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure()
+         << "the hint line reads " << ::testing::PrintToString(TextOf(HintLineOf(main)));
 }
 
 HWND GroupOf(HWND main) {

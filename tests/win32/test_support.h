@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "ui/handles.h"
 
 namespace qvntest {
@@ -102,9 +104,14 @@ void LeftClickAt(POINT at);
 
 POINT CentreOf(HWND hwnd);
 
-// Opens the main window's pop-up menu with a right click and presses `keys`
-// in it ({'H', 'C'} is ヘルプ(&H) > 目次(&C)), then puts the pointer back;
-// false when no menu appeared.
+// The launcher's pop-up menu, waited for until it shows and takes keys (its
+// loop runs and the launcher is in the foreground); nullptr on time-out.
+HWND WaitForMenu(DWORD processId, DWORD timeoutMs = 10000);
+// Opens the main window's pop-up menu with a right click, the pointer then
+// moved away from it, and waits for it as WaitForMenu does.
+HWND OpenMenu(DWORD processId, HWND main);
+// Opens the menu so and presses `keys` in it ({'H', 'C'} is ヘルプ(&H) >
+// 目次(&C)); false when no menu appeared.
 bool ChooseFromMenu(DWORD processId, HWND main, std::initializer_list<WORD> keys);
 
 // Parts of a message box: its message (the text beside the icon), and a
@@ -118,8 +125,8 @@ void PressFirstButton(HWND box);
 std::vector<HWND> DescendantsOf(HWND root, const std::wstring& className);
 HWND DescendantOf(HWND root, const std::wstring& className, const std::wstring& text);
 
-// Waits for the launcher's pop-up menu to show and presses keys in it;
-// false when no menu showed.
+// Waits for the launcher's pop-up menu as WaitForMenu does and presses keys
+// in it; false when no menu showed.
 bool PressInMenu(DWORD processId, std::initializer_list<WORD> keys);
 
 // --- Modal boxes shown by this thread --------------------------------------------
@@ -204,6 +211,13 @@ inline const std::wstring kUnsetSlotHint =
 // Parts of the launcher's main window.
 HWND GroupOf(HWND main);
 HWND HintLineOf(HWND main);
+
+// Whether the launcher's hint line comes to read `text` with the pointer at
+// `at`, with the line's text for the failure message. The pointer keeps
+// moving by a pixel meanwhile: when windows change, the system makes up
+// mouse moves of its own, which can arrive after the test's and name the
+// window that was under the pointer before.
+::testing::AssertionResult HintLineReadsWith(HWND main, POINT at, const std::wstring& text);
 // The eight slot images in slot order (fewer while the window is being made).
 std::vector<HWND> SlotImagesOf(HWND main);
 
