@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/controls.h"
 #include "ui/handles.h"
 
 namespace qvntest {
