@@ -88,34 +88,29 @@ TEST_F(DataFileDialogs, DeletionIsRefusedForTheFirstRoleTheFileHas) {
   host.files.files[kFolder + "b.qvl"] = ListOf("NULL");
   model.CurrentDataFile = kFolder + "a.qvl";
   model.DefaultDataFile = kFolder + "a.qvl";
-  EXPECT_EQ(RefusalToDelete(model, host.files, kFolder + "a.qvl", IsShiftJisLeadByte),
-            DeletionRefusal::kCurrentFile)
+  const auto refusal = [&](const std::string& path) {
+    return RefusalToDelete(model, host.files, path, IsShiftJisLeadByte);
+  };
+  EXPECT_EQ(refusal(kFolder + "a.qvl"), DeletionRefusal::kCurrentFile)
       << "current and default: the current file's message";
 
   model.DefaultDataFile = kStart;
-  EXPECT_EQ(RefusalToDelete(model, host.files, kStart, IsShiftJisLeadByte),
-            DeletionRefusal::kDefaultFile)
+  EXPECT_EQ(refusal(kStart), DeletionRefusal::kDefaultFile)
       << "default and initial: the default file's message";
   model.DefaultDataFile = kFolder + "b.qvl";
-  EXPECT_EQ(RefusalToDelete(model, host.files, kStart, IsShiftJisLeadByte),
-            DeletionRefusal::kInitialFile);
-  EXPECT_EQ(RefusalToDelete(model, host.files, kFolder + "other.qvl", IsShiftJisLeadByte),
-            DeletionRefusal::kNone);
+  EXPECT_EQ(refusal(kStart), DeletionRefusal::kInitialFile);
+  EXPECT_EQ(refusal(kFolder + "other.qvl"), DeletionRefusal::kNone);
 
   host.files.files.erase(kFolder + "a.qvl");
-  EXPECT_EQ(RefusalToDelete(model, host.files, kFolder + "a.qvl", IsShiftJisLeadByte),
-            DeletionRefusal::kMissing)
+  EXPECT_EQ(refusal(kFolder + "a.qvl"), DeletionRefusal::kMissing)
       << "a file that is gone, though current";
-  EXPECT_EQ(RefusalToDelete(model, host.files, kFolder + "A.qvl", IsShiftJisLeadByte),
-            DeletionRefusal::kMissing);
+  EXPECT_EQ(refusal(kFolder + "A.qvl"), DeletionRefusal::kMissing);
   host.files.files[kFolder + "A.qvl"] = ListOf("NULL");
-  EXPECT_EQ(RefusalToDelete(model, host.files, kFolder + "A.qvl", IsShiftJisLeadByte),
-            DeletionRefusal::kCurrentFile)
+  EXPECT_EQ(refusal(kFolder + "A.qvl"), DeletionRefusal::kCurrentFile)
       << "the current file named in another letter case";
   model.CurrentDataFile = kStart;
   model.DefaultDataFile = kFolder + "a.QVL";
-  EXPECT_EQ(RefusalToDelete(model, host.files, kFolder + "A.qvl", IsShiftJisLeadByte),
-            DeletionRefusal::kDefaultFile);
+  EXPECT_EQ(refusal(kFolder + "A.qvl"), DeletionRefusal::kDefaultFile);
 }
 
 TEST_F(DataFileDialogs, ASavedFileIsKnownByTheNameItHasOnDisk) {

@@ -3,8 +3,6 @@
 // a user meets them.
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "res/version.h"
 #include "tests/win32/test_support.h"
 
@@ -205,15 +203,17 @@ TEST_F(RunningLauncher, ASecondCopyBringsTheFirstForwardAndTouchesNoFile) {
   PressKey('T');  // タスクトレイに格納(&T)
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }, 5000));
   SetForegroundWindow(inFront.hwnd());
-  std::map<std::wstring, std::string> bytes;
-  for (const auto& name : before) bytes[name] = ReadFileBytes(folder.File(name));
+  const auto disk = [&] {
+    return ReadFileBytes(folder.File(L"Config.qvc")) + ReadFileBytes(folder.File(L"Start.qvl"));
+  };
+  const std::string bytes = disk();
   Launcher third(secondFolder.path(), /*copyBuiltProgram=*/false);
   ASSERT_TRUE(third.Start());
   EXPECT_EQ(third.WaitForExit(), 0);
   EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) && GetForegroundWindow() == main; }))
       << "the first copy did not come back from the tray";
   EXPECT_FALSE(TrayIconShown(main));
-  for (const auto& [name, content] : bytes) EXPECT_EQ(ReadFileBytes(folder.File(name)), content);
+  EXPECT_EQ(disk(), bytes);
   EXPECT_EQ(secondFolder.Files(), std::vector<std::wstring>{L"Quorvane.exe"});
 }
 
