@@ -2,6 +2,7 @@
 
 #include "res/resource.h"
 #include "res/version.h"
+#include "ui/message_box.h"
 
 namespace qvn {
 namespace {
@@ -19,7 +20,7 @@ const ui::FormDef kAboutBoxDef = {
 TAboutBox::TAboutBox(ui::Form& mainForm) : mainForm_(mainForm) {}
 
 int TAboutBox::Execute() {
-  if (!CreateForm(kAboutBoxDef, mainForm_.hwnd())) return IDCANCEL;
+  if (!CreateForm(kAboutBoxDef, mainForm_.hwnd())) return NotCreated();
   // clang-format off
   const ui::ControlDef controls[] = {
       // control      parent    left top  w    h   caption          hint  font bold
@@ -30,7 +31,7 @@ int TAboutBox::Execute() {
       {&OKButton,     nullptr,  92,  88,  75,  24, L"OK",           L""},
   };
   // clang-format on
-  if (!CreateControls(controls)) return IDCANCEL;
+  if (!CreateControls(controls)) return NotCreated();
   ProductName.SetAutoSize(true);
   Version.SetAutoSize(true);
   // The shared icon from the resources; it is not destroyed.
@@ -41,6 +42,11 @@ int TAboutBox::Execute() {
   OKButton.onClick = [this] { EndModal(IDOK); };
   SetFocus(OKButton.hwnd());
   return ShowModal();
+}
+
+int TAboutBox::NotCreated() {
+  ui::ShowDialogNotCreated(mainForm_.hwnd(), kAboutBoxDef.caption);
+  return IDCANCEL;
 }
 
 void TAboutBox::FormShow() {

@@ -10,7 +10,8 @@ class TAboutBox : public ui::Form {
  public:
   explicit TAboutBox(ui::Form& mainForm);
 
-  // Creates the dialog, shows it modally and returns when it has closed.
+  // Creates the dialog, shows it modally and returns when it has closed. A
+  // dialog that cannot be made is reported, and IDCANCEL returned.
   int Execute();
   void FormShow();
 
@@ -21,6 +22,8 @@ class TAboutBox : public ui::Form {
   ui::Button OKButton{IDOK, /*isDefault=*/true};
 
  private:
+  int NotCreated();
+
   ui::Form& mainForm_;
 };
 

@@ -108,7 +108,7 @@ bool TMainForm::CreateWindowAndControls() {
 
 void TMainForm::FormCreate() {
   StartupPlatform platform{executablePath_, IsAnsiLeadByte, RunningPlatformId(),
-                           StartupLinkPath(hwnd())};
+                           StartupLinkPath().value_or(std::string())};
   const StartupOutcome outcome = RunStartup(model_, files_, platform);
   for (const Error& error : outcome.errors) ShowError(error);
   ShowSlotIcons();
@@ -184,8 +184,8 @@ void TMainForm::ToggleStartupShortcut(ui::Form* settingsDialog, ui::Control* btn
 }
 
 bool TMainForm::StartupLinkExists() {
-  const std::string link = StartupLinkPath(hwnd());
-  return !link.empty() && files_.Exists(link);
+  const auto link = StartupLinkPath();
+  return link && !link->empty() && files_.Exists(*link);
 }
 
 // --- The settings dialog -------------------------------------------------------

@@ -127,8 +127,12 @@ class TMainForm : public ui::Form, public SlotDisplay, public DataFileHost, priv
   // Hands every command to its handler through the run guard.
   void WireCommands();
   void LaunchSlot(int index);
+  // A left click on the tray icon, or its keyboard form.
   void TrayIconLeftButtonDown();
-  void TrayIconRightButtonDown();
+  // The pop-up menu asked for from the tray icon, by mouse or keyboard.
+  void TrayIconPopupMenu(POINT at);
+  // A second copy asks this one to come back from the tray and to the front.
+  void ComeBackToFront();
   // Shows "タスクトレイに格納" and hides "メインウィンドウを表示", or the reverse.
   void SetTrayMenuState(bool taskTrayItemVisible);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "app/main_form.h"
+#include "app/single_copy.h"
 #include "datafile/open_dialog.h"
 
 namespace qvn {
@@ -39,15 +40,19 @@ void TMainForm::WireCommands() {
   Image6.onDblClick = run([this] { Image6DblClick(); });
   Image7.onDblClick = run([this] { Image7DblClick(); });
   Image8.onDblClick = run([this] { Image8DblClick(); });
-  trayIcon_.onLeftButtonDown = now([this] { TrayIconLeftButtonDown(); });
-  trayIcon_.onRightButtonDown = now([this] { TrayIconRightButtonDown(); });
+  trayIcon_.onLeftClick = now([this] { TrayIconLeftButtonDown(); });
+  trayIcon_.onPopupMenu = [this](POINT at) { guard_.Do([this, at] { TrayIconPopupMenu(at); }); };
   // Explorer came back but would not take the icon: the window must show,
   // run or no run.
   trayIcon_.onLost = [this] { RestoreFromTray(); };
 }
 
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (trayIcon_.HandleMessage(message, lParam)) return 0;
+  if (trayIcon_.HandleMessage(message, wParam, lParam)) return 0;
+  if (message == SingleCopy::ComeBackMessage() && message != 0) {
+    ComeBackToFront();
+    return SingleCopy::kCameBack;
+  }
   switch (message) {
     case WM_CLOSE:
       // The close box, 終了(&X), the taskbar, or the end of a run itself.

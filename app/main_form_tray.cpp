@@ -53,12 +53,27 @@ void TMainForm::TrayIconLeftButtonDown() {
   }
 }
 
-void TMainForm::TrayIconRightButtonDown() {
-  POINT at{};
-  GetCursorPos(&at);
+void TMainForm::TrayIconPopupMenu(POINT at) {
   SetTrayMenuState(/*taskTrayItemVisible=*/false);
   ui::application::ProcessPendingMessages();
-  PopupMenu1.Popup(hwnd(), at);  // brings the window to the foreground first
+  // Popup brings the window to the foreground first. A menu dismissed with
+  // Escape leaves it there; the keyboard then goes back to the notification
+  // area it came from. A click elsewhere has given the foreground away.
+  if (!PopupMenu1.Popup(hwnd(), at) && GetForegroundWindow() == hwnd()) trayIcon_.SetFocus();
+}
+
+void TMainForm::ComeBackToFront() {
+  // As the tray's command "メインウィンドウを表示(&M)" would, and refused
+  // like it while a run holds the window.
+  guard_.Do([this] {
+    if (TrayIconShown()) {
+      miFormShowClick();
+    } else if (IsIconic(hwnd())) {
+      ShowWindow(hwnd(), SW_RESTORE);
+    }
+  });
+  // A dialog that is open stands in front of the window and takes the input.
+  SetForegroundWindow(GetLastActivePopup(hwnd()));
 }
 
 void TMainForm::SetTrayMenuState(bool taskTrayItemVisible) {

@@ -11,8 +11,10 @@ namespace {
 constexpr wchar_t kMutexName[] = L"Quorvane.SingleCopy.5C1E7A43";
 constexpr wchar_t kReadyEventName[] = L"Quorvane.MainWindowReady.5C1E7A43";
 
-// How long a second copy waits for a first one that is still starting.
+// How long a second copy waits for a first one that is still starting, and
+// for one that is busy to answer.
 constexpr DWORD kStartingCopyWaitMs = 10000;
+constexpr DWORD kAnswerWaitMs = 5000;
 
 }  // namespace
 
@@ -31,11 +33,31 @@ void SingleCopy::BringRunningCopyToFront() {
   if (mainWindowReady_) WaitForSingleObject(mainWindowReady_.get(), kStartingCopyWaitMs);
   HWND running = FindWindowW(kMainWindowClass, kMainWindowTitle);
   if (running == nullptr) return;
+
+  // A window in the tray is hidden, and only its own copy knows how to bring
+  // it back. This copy, just started by the user, may hand the foreground on.
+  DWORD runningProcess = 0;
+  GetWindowThreadProcessId(running, &runningProcess);
+  AllowSetForegroundWindow(runningProcess);
+  DWORD_PTR answer = 0;
+  if (ComeBackMessage() != 0 &&
+      SendMessageTimeoutW(running, ComeBackMessage(), 0, 0, SMTO_ABORTIFHUNG, kAnswerWaitMs,
+                          &answer) != 0 &&
+      answer == static_cast<DWORD_PTR>(kCameBack)) {
+    return;
+  }
+  // A copy that is busy (a consecutive launch holds its thread) is brought
+  // forward from here as far as that goes.
   // A window that carries the taskbar entry for it, if any, is the one to restore.
   HWND owner = GetWindow(running, GW_OWNER);
   HWND target = owner != nullptr ? owner : running;
   if (IsIconic(target)) OpenIcon(target);
   SetForegroundWindow(target);
+}
+
+UINT SingleCopy::ComeBackMessage() {
+  static const UINT message = RegisterWindowMessageW(L"Quorvane.ComeBack.5C1E7A43");
+  return message;
 }
 
 }  // namespace qvn

@@ -1,5 +1,6 @@
 // Only one copy of the launcher runs at a time. A copy started while another
-// runs brings that one to the front and ends without touching any file.
+// runs brings that one to the front (out of the task tray, if it is there)
+// and ends without touching any file.
 #pragma once
 
 #include <windows.h>
@@ -22,8 +23,14 @@ class SingleCopy {
   void AnnounceMainWindow();
 
   // Brings the running copy's main window to the front, restored when
-  // minimised. Waits a little for a copy that is still starting.
+  // minimised or in the tray. Waits a little for a copy that is still starting.
   void BringRunningCopyToFront();
+
+  // The message a second copy sends the running one's main window: come
+  // back as the tray's "メインウィンドウを表示(&M)" would, and to the front.
+  // The window answers kCameBack. 0 when it could not be registered.
+  static UINT ComeBackMessage();
+  static constexpr LRESULT kCameBack = 1;
 
  private:
   // Both owned here, held for the life of the copy: the system removes a

@@ -21,22 +21,47 @@ constexpr wchar_t kRemovedMessage[] = L"Quorvane をスタートアップから�
 constexpr wchar_t kRegisteredMessage[] = L"Quorvane をスタートアップに登録しました.";
 constexpr wchar_t kNoStartupFolderMessage[] =
     L"スタートアップフォルダーの場所がわからないため,ショートカットを作成も削除もできません.";
+constexpr wchar_t kStartupFolderNotInCodePageMessage[] =
+    L"スタートアップフォルダーの名前に,このシステムの文字コードで表せない文字が含まれているため,"
+    L"ショートカットを作成も削除もできません.";
 constexpr wchar_t kShortcutNotCreatedError[] = L"ショートカットを作成できませんでした (%08lX)";
 
 }  // namespace
 
-std::string GetStartupFolder(HWND owner) {
-  // The item list comes from the shell's allocator, which is the COM task allocator.
-  ui::UniqueCoTaskMem<ITEMIDLIST> items;
-  if (FAILED(SHGetSpecialFolderLocation(owner, CSIDL_STARTUP, items.Receive()))) return {};
-  char path[MAX_PATH] = {};
-  if (!SHGetPathFromIDListA(items.get(), path)) return {};
+namespace {
+
+// FOLDERID_Startup, the known folder of the user's Startup programs.
+constexpr GUID kStartupFolderId = {
+    0xB97D20BB, 0xF46A, 0x4C97, {0xBA, 0x10, 0x5E, 0x36, 0x08, 0x43, 0x08, 0x54}};
+
+// The Startup folder in UTF-16; empty when the shell cannot give it.
+std::wstring StartupFolderWide() {
+  // SHGetKnownFolderPath came with Windows Vista; shell32 is loaded already,
+  // and on an older system its CSIDL forerunner gives the same folder.
+  using GetKnownFolderPath = HRESULT(WINAPI*)(const GUID&, DWORD, HANDLE, PWSTR*);
+  const auto getKnownFolderPath = reinterpret_cast<GetKnownFolderPath>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"shell32.dll"), "SHGetKnownFolderPath")));
+  if (getKnownFolderPath != nullptr) {
+    ui::UniqueCoTaskMem<wchar_t> path;
+    if (FAILED(getKnownFolderPath(kStartupFolderId, 0, nullptr, path.Receive()))) return {};
+    return path.get();
+  }
+  wchar_t path[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_STARTUP, nullptr, SHGFP_TYPE_CURRENT, path)))
+    return {};
   return path;
 }
 
-std::string StartupLinkPath(HWND owner) {
-  const std::string folder = GetStartupFolder(owner);
-  return folder.empty() ? std::string() : folder + "\\" + kStartupLinkName;
+}  // namespace
+
+std::optional<std::string> GetStartupFolder() {
+  return ToAnsi(StartupFolderWide());
+}
+
+std::optional<std::string> StartupLinkPath() {
+  const auto folder = GetStartupFolder();
+  if (!folder) return std::nullopt;
+  return folder->empty() ? std::string() : *folder + "\\" + kStartupLinkName;
 }
 
 HRESULT CreateShellLink(const std::string& linkPath, const std::string& target,
@@ -76,7 +101,13 @@ const wchar_t* StartupMenuCaption(bool registered) {
 
 void ToggleStartupShortcut(Model& model, const std::string& executablePath, ui::MenuItem& miStartup,
                            const StartupToggleCaller& caller) {
-  const std::string link = StartupLinkPath(caller.owner);
+  const auto linkPath = StartupLinkPath();
+  if (!linkPath) {
+    // The shortcut's path would name another file than the folder holds.
+    ui::ShowMessageAt(caller.owner, kStartupFolderNotInCodePageMessage, caller.messageAt);
+    return;
+  }
+  const std::string& link = *linkPath;
   if (link.empty()) {
     // Without the folder there is nowhere to put the shortcut; the root of the
     // drive is no place for it.

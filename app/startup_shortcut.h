@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "core/model.h"
@@ -15,12 +16,14 @@ namespace qvn {
 
 constexpr char kStartupLinkName[] = "Quorvane.lnk";
 
-// The current user's Startup folder without a trailing backslash; empty when
-// the shell cannot give it. `owner` is the window the shell may ask on.
-std::string GetStartupFolder(HWND owner);
+// The current user's Startup folder without a trailing backslash, in the
+// ANSI code page; empty when the shell cannot give it, nothing when its name
+// has a character the code page cannot hold.
+std::optional<std::string> GetStartupFolder();
 
-// The shortcut's path in that folder; empty when there is no folder.
-std::string StartupLinkPath(HWND owner);
+// The shortcut's path in that folder; empty when there is no folder, nothing
+// when the folder's name cannot be written in the code page.
+std::optional<std::string> StartupLinkPath();
 
 // Writes a shell link at `linkPath` that starts `target` in `workingFolder`
 // in a normal window. The paths are in the ANSI code page.

@@ -1,6 +1,6 @@
 // The launcher's icon in the task tray: added with the tip chosen at that
 // moment, removed again, added anew when Explorer has restarted, and its
-// mouse messages handed on as calls.
+// mouse and keyboard events handed on as calls.
 #pragma once
 
 #include <windows.h>
@@ -8,12 +8,15 @@
 #include <functional>
 #include <string>
 
+#include "app/tray_click.h"
 #include "ui/handles.h"
 
 namespace qvn {
 
-// The message the tray icon sends the main window about the mouse on it; its
-// lParam is the mouse message (WM_LBUTTONDOWN, WM_RBUTTONDOWN, ...).
+// The message the tray icon sends the main window about the events on it. In
+// version 4 of the tray its lParam holds the event (WM_LBUTTONDOWN,
+// NIN_KEYSELECT, WM_CONTEXTMENU, ...) in its low word and the icon's id in
+// its high word, and its wParam the point on the screen the event is about.
 constexpr UINT kTrayCallbackMessage = WM_APP + 1;
 constexpr UINT kTrayIconId = 1;
 
@@ -28,6 +31,8 @@ class TrayIcon {
  public:
   // The icon is that resource of the program at the small icon size.
   explicit TrayIcon(int iconResourceId);
+  // A shown icon goes with its object.
+  ~TrayIcon();
   TrayIcon(const TrayIcon&) = delete;
   TrayIcon& operator=(const TrayIcon&) = delete;
 
@@ -36,29 +41,39 @@ class TrayIcon {
   bool Add(HWND window, const wchar_t* tip);
   // Removes the icon if it is shown.
   void Remove();
+  // Gives the keyboard focus back to the icon in the notification area, as
+  // after a menu that was opened from it and dismissed with Escape.
+  void SetFocus();
   // True while the icon is in the tray (TrayIconShown).
   bool Shown() const { return shown_; }
   // The tip the icon was last added with.
   const std::wstring& Tip() const { return tip_; }
 
-  // Takes the window's messages that concern the icon: its mouse messages
-  // (only a press of the left or right button means something), and the
-  // taskbar's re-creation, after which a shown icon is added again. True when
-  // `message` was one of them.
-  bool HandleMessage(UINT message, LPARAM lParam);
+  // Takes the window's messages that concern the icon: its events (a left
+  // click or its keyboard form, and the pop-up menu's mouse or keyboard
+  // request), the taskbar's re-creation, after which a shown icon is added
+  // again, and the window's end, which removes the icon. True when `message`
+  // was taken and needs no further handling.
+  bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-  std::function<void()> onLeftButtonDown;
-  std::function<void()> onRightButtonDown;
+  std::function<void()> onLeftClick;
+  // The menu is asked for at a point on the screen.
+  std::function<void(POINT at)> onPopupMenu;
   // The taskbar came back but would not take the icon again.
   std::function<void()> onLost;
 
  private:
   bool Notify(DWORD action);
+  // NIM_ADD, then version 4 of the tray, which the keyboard needs; a shell
+  // without it keeps sending the mouse messages alone.
+  bool AddToShell();
 
   ui::UniqueIcon icon_;    // owned here; the shell copies it when the icon is added
   HWND window_ = nullptr;  // the main window, which owns this object
   std::wstring tip_;
   bool shown_ = false;
+  bool versionFour_ = false;  // the shell took NIM_SETVERSION 4
+  TrayEvents events_;
   // Sent to every top-level window when the taskbar has been created anew
   // (Explorer restarted); 0 when it could not be registered.
   UINT taskbarCreatedMessage_ = 0;

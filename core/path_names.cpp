@@ -16,6 +16,11 @@ std::size_t ExtensionDot(std::string_view name, LeadByteRule isLeadByte) {
   return dot;
 }
 
+// The one case fold of paths and names: the letters A to Z as a to z.
+char FoldAsciiCase(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 }  // namespace
 
 bool IsShiftJisLeadByte(unsigned char byte) {
@@ -48,14 +53,26 @@ std::string ExtensionPart(std::string_view path, LeadByteRule isLeadByte) {
 }
 
 bool EqualsIgnoringAsciiCase(std::string_view text, std::string_view ascii) {
-  const auto lower = [](char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-  };
   if (text.size() != ascii.size()) return false;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (lower(text[i]) != lower(ascii[i])) return false;
+    if (FoldAsciiCase(text[i]) != FoldAsciiCase(ascii[i])) return false;
   }
   return true;
+}
+
+bool SamePathIgnoringCase(std::string_view a, std::string_view b, LeadByteRule isLeadByte) {
+  if (a.size() != b.size()) return false;
+  bool same = true;
+  ForEachCharacter(a, isLeadByte, [&](std::size_t i, unsigned char byte) {
+    if (isLeadByte(byte)) {
+      // Both bytes of a double-byte character as they are; the trail byte
+      // may be missing at the very end of the text.
+      same = same && a.substr(i, 2) == b.substr(i, 2);
+    } else {
+      same = same && FoldAsciiCase(a[i]) == FoldAsciiCase(b[i]);
+    }
+  });
+  return same;
 }
 
 }  // namespace qvn

@@ -52,4 +52,10 @@ std::string ExtensionPart(std::string_view path, LeadByteRule isLeadByte);
 // byte of a double-byte character in `text` can match a letter of it.
 bool EqualsIgnoringAsciiCase(std::string_view text, std::string_view ascii);
 
+// True when `a` and `b` name the same file on a file system that ignores
+// letter case, as Windows' does: the letters A to Z match a to z, and every
+// other byte matches only itself. The second byte of a double-byte character
+// is never folded (in Shift-JIS, 0x83 0x41 and 0x83 0x61 are two characters).
+bool SamePathIgnoringCase(std::string_view a, std::string_view b, LeadByteRule isLeadByte);
+
 }  // namespace qvn

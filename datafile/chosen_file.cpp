@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "datafile/file_list.h"
+
 namespace qvn {
 namespace {
 
@@ -36,8 +38,10 @@ bool SaveListAs(Model& model, DataFileHost& host, SlotDisplay& display, int save
     host.ShowError(*error);
     return false;
   }
-  // What the main window shows is the file as written, read back.
-  if (!MakeCurrent(model, host, display, path)) return false;
+  // What the main window shows is the file as written, read back, under the
+  // name it has on disk: saved as "EDIT" over "edit.qvl", it stays "edit.qvl".
+  if (!MakeCurrent(model, host, display, NameOnDisk(host.Files(), path, host.LeadBytes())))
+    return false;
   if (saveDialogResult == kChosenAsDefault) MakeCurrentFileTheDefault(model, host);
   return true;
 }

@@ -25,7 +25,8 @@ void OpenChosenDataFile(Model& model, DataFileHost& host, SlotDisplay& display,
 // The end of the save sequence, after the save dialog closed with
 // `saveDialogResult`. Unless a name was chosen, nothing happens. Otherwise
 // the list (`paths`, `codes`) is written to DataFilePath(`chosenName`), read
-// back into SlotList, and that file becomes CurrentDataFile; the main window
+// back into SlotList, and that file becomes CurrentDataFile (under the name
+// it has on disk); the main window
 // shows its icons and hints, and kChosenAsDefault also makes it the default
 // list. A write or read-back that fails is reported, and CurrentDataFile and
 // the default stay as they were. True when the list was written and loaded.

@@ -2,11 +2,15 @@
 
 namespace qvn {
 
-DeletionRefusal RefusalToDelete(const Model& model, FileSystem& files, const std::string& path) {
+DeletionRefusal RefusalToDelete(const Model& model, FileSystem& files, const std::string& path,
+                                LeadByteRule isLeadByte) {
+  const auto is = [&](const std::string& role) {
+    return SamePathIgnoringCase(path, role, isLeadByte);
+  };
   if (!files.Exists(path)) return DeletionRefusal::kMissing;
-  if (path == model.CurrentDataFile) return DeletionRefusal::kCurrentFile;
-  if (path == model.DefaultDataFile) return DeletionRefusal::kDefaultFile;
-  if (path == model.InitialDataFile) return DeletionRefusal::kInitialFile;
+  if (is(model.CurrentDataFile)) return DeletionRefusal::kCurrentFile;
+  if (is(model.DefaultDataFile)) return DeletionRefusal::kDefaultFile;
+  if (is(model.InitialDataFile)) return DeletionRefusal::kInitialFile;
   return DeletionRefusal::kNone;
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/file_system.h"
 #include "core/model.h"
+#include "core/path_names.h"
 
 namespace qvn {
 
@@ -21,7 +22,9 @@ enum class DeletionRefusal {
 };
 
 // The refusal for deleting the file at `path` (ProgramFolder + a list
-// entry). Paths are compared as exact strings.
-DeletionRefusal RefusalToDelete(const Model& model, FileSystem& files, const std::string& path);
+// entry). Paths are compared as the file system compares them, without
+// regard to letter case: "EDIT.qvl" is the current file "edit.qvl".
+DeletionRefusal RefusalToDelete(const Model& model, FileSystem& files, const std::string& path,
+                                LeadByteRule isLeadByte);
 
 }  // namespace qvn

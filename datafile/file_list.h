@@ -13,8 +13,14 @@
 namespace qvn {
 
 // True when the list entry `entry` stands for the file at `path`: the entry
-// equals the path's file-name part exactly. No entry stands for no file.
+// is the path's file-name part in any letter case, as the file system takes
+// names. No entry stands for no file.
 bool IsEntryOf(std::string_view entry, const std::string& path, LeadByteRule isLeadByte);
+
+// The file at `path` under the name the folder lists it by, which may differ
+// from `path` in letter case ("EDIT.qvl" written over "edit.qvl"); `path`
+// itself when the folder does not list it.
+std::string NameOnDisk(FileSystem& files, const std::string& path, LeadByteRule isLeadByte);
 
 // The programs the open dialog previews for the file at `path`: its eight
 // slot paths. No file (an empty path, or a file that is gone) previews as

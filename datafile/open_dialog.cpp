@@ -194,12 +194,13 @@ void TfrmOpenDlg::btnDeleteFileClick() {
   const auto entry = SelectedEntry();
   if (!entry) return;
   const std::string path = model_.ProgramFolder + *entry;
-  if (const auto refusal = RefusalToDelete(model_, host_.Files(), path);
+  if (const auto refusal = RefusalToDelete(model_, host_.Files(), path, host_.LeadBytes());
       refusal != DeletionRefusal::kNone) {
     ui::ShowMessageAt(hwnd(), RefusalMessage(refusal), MessagePlace());
     return;
   }
-  if (ui::ConfirmAt(hwnd(), kConfirmDeletion, MessagePlace()) == ui::Answer::No) return;
+  // Only "はい(&Y)" deletes: the close box keeps the file, as "いいえ(&N)" does.
+  if (ui::ConfirmAt(hwnd(), kConfirmDeletion, MessagePlace()) != ui::Answer::Yes) return;
 
   if (const auto error = host_.Files().Remove(path)) ShowError(*error);
   if (!host_.Files().Exists(path)) {
@@ -218,7 +219,10 @@ void miDataReadClick(Model& model, DataFileHost& host, SlotDisplay& display,
   std::string chosen;
   {
     TfrmOpenDlg frmOpenDlg(model, host, &mainForm);
-    if (!frmOpenDlg.CreateWindowAndControls(mainForm.hwnd())) return;
+    if (!frmOpenDlg.CreateWindowAndControls(mainForm.hwnd())) {
+      ui::ShowDialogNotCreated(mainForm.hwnd(), kOpenDlgDef.caption);
+      return;
+    }
     if (!frmOpenDlg.Fill(model.CurrentDataFile)) return;
     const RECT main = mainForm.ScreenRect();
     frmOpenDlg.MoveTo(main.right, main.top);
@@ -232,7 +236,10 @@ void miDataReadClick(Model& model, DataFileHost& host, SlotDisplay& display,
 std::optional<std::string> ChooseDefaultDataFile(const Model& model, DataFileHost& host,
                                                  const ui::Form& settingsDialog) {
   TfrmOpenDlg frmOpenDlg(model, host, nullptr);
-  if (!frmOpenDlg.CreateWindowAndControls(settingsDialog.hwnd())) return std::nullopt;
+  if (!frmOpenDlg.CreateWindowAndControls(settingsDialog.hwnd())) {
+    ui::ShowDialogNotCreated(settingsDialog.hwnd(), kDefaultChoiceCaption);
+    return std::nullopt;
+  }
   if (!frmOpenDlg.Fill(model.DefaultDataFile)) return std::nullopt;
   frmOpenDlg.btnDefFile.SetVisible(false);
   frmOpenDlg.btnDeleteFile.SetVisible(false);

@@ -118,8 +118,9 @@ void TfrmSaveDlg::Accept(int result) {
       ui::ShowMessage(hwnd(), NameMessage(problem));
       return;
   }
+  // Only "はい(&Y)" overwrites: the close box keeps the file, as "いいえ(&N)" does.
   if (SaveReplacesFile(model_, host_.Files(), *name, host_.LeadBytes()) &&
-      ui::Confirm(hwnd(), kOverwriteQuestion) == ui::Answer::No) {
+      ui::Confirm(hwnd(), kOverwriteQuestion) != ui::Answer::Yes) {
     return;
   }
   ChosenSaveName = *name;
@@ -134,7 +135,10 @@ bool RunSaveSequence(Model& model, DataFileHost& host, SlotDisplay& display,
   std::string chosen;
   {
     TfrmSaveDlg frmSaveDlg(model, host, settingsDialog);
-    if (!frmSaveDlg.CreateWindowAndControls()) return false;
+    if (!frmSaveDlg.CreateWindowAndControls()) {
+      ui::ShowDialogNotCreated(settingsDialog.hwnd(), kSaveDlgDef.caption);
+      return false;
+    }
     for (const auto& name : ListDataFiles(model, host.Files(), host.LeadBytes())) {
       frmSaveDlg.lbxSavedFileList.Add(FromAnsi(name), 0);
     }

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "ui/message_box.h"
+
 namespace qvn {
 namespace {
 
@@ -185,7 +187,10 @@ void TSetupForm::WireHandlers() {
 }
 
 void TSetupForm::Execute() {
-  if (!CreateForm(kSetupFormDef, host_.MainWindow().hwnd()) || !CreateControlsOfPages()) return;
+  if (!CreateForm(kSetupFormDef, host_.MainWindow().hwnd()) || !CreateControlsOfPages()) {
+    ui::ShowDialogNotCreated(host_.MainWindow().hwnd(), kSetupFormDef.caption);
+    return;
+  }
   WireHandlers();
   FillSlotRows();
   FillEnvironmentPage();

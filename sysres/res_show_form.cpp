@@ -1,6 +1,7 @@
 #include "sysres/res_show_form.h"
 
 #include "sysres/free_resources.h"
+#include "ui/message_box.h"
 
 namespace qvn {
 namespace {
@@ -135,7 +136,10 @@ void ShowResourceDialog(ui::Form& mainForm, ResourceProbe& probe) {
   const std::uint16_t user = probe.FreePercent(ResourceKind::User);
 
   TfrmResShow frmResShow(mainForm);
-  if (!frmResShow.CreateWindowAndControls()) return;
+  if (!frmResShow.CreateWindowAndControls()) {
+    ui::ShowDialogNotCreated(mainForm.hwnd(), kResShowDef.caption);
+    return;
+  }
   frmResShow.lblUserRes.SetText(ResourcePercentText(user));
   frmResShow.lblGDIRes.SetText(ResourcePercentText(gdi));
   frmResShow.lblSysRes.SetText(ResourcePercentText(system));

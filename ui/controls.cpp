@@ -5,10 +5,11 @@
 namespace ui {
 namespace {
 
-constexpr wchar_t kPanelClass[] = L"QuorvanePanel";
-constexpr wchar_t kLabelClass[] = L"QuorvaneLabel";
-constexpr wchar_t kGroupBoxClass[] = L"QuorvaneGroupBox";
-constexpr wchar_t kImageClass[] = L"QuorvaneImage";
+// Given by the program, or none.
+std::wstring& ClassPrefix() {
+  static std::wstring prefix;
+  return prefix;
+}
 
 HBRUSH FaceBrush() {
   return reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -19,6 +20,14 @@ HBRUSH FaceBrush() {
 constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 
 }  // namespace
+
+void SetControlClassPrefix(std::wstring prefix) {
+  ClassPrefix() = std::move(prefix);
+}
+
+std::wstring ControlClassName(const wchar_t* kind) {
+  return ClassPrefix() + kind;
+}
 
 bool Control::Create(HWND parent, const ControlDef& def, HFONT font) {
   font_ = font;
@@ -60,9 +69,9 @@ void Control::FillBackground(HDC dc, const RECT& rect, COLORREF color) const {
 // --- Panel -------------------------------------------------------------------
 
 bool Panel::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
-  RegisterWindowClass(kPanelClass, 0, FaceBrush());
-  return CreateHandle(WS_EX_CONTROLPARENT, kPanelClass, L"", kChildStyle, r.left, r.top,
-                      r.right - r.left, r.bottom - r.top, parent, nullptr);
+  RegisterWindowClass(ControlClassName(kPanelClass).c_str(), 0, FaceBrush());
+  return CreateHandle(WS_EX_CONTROLPARENT, ControlClassName(kPanelClass).c_str(), L"", kChildStyle,
+                      r.left, r.top, r.right - r.left, r.bottom - r.top, parent, nullptr);
 }
 
 LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -80,9 +89,9 @@ LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // --- Label -------------------------------------------------------------------
 
 bool Label::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
-  RegisterWindowClass(kLabelClass, 0, nullptr);
-  return CreateHandle(0, kLabelClass, L"", kChildStyle, r.left, r.top, r.right - r.left,
-                      r.bottom - r.top, parent, nullptr);
+  RegisterWindowClass(ControlClassName(kLabelClass).c_str(), 0, nullptr);
+  return CreateHandle(0, ControlClassName(kLabelClass).c_str(), L"", kChildStyle, r.left, r.top,
+                      r.right - r.left, r.bottom - r.top, parent, nullptr);
 }
 
 void Label::SetColor(COLORREF color) {
@@ -144,9 +153,10 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // --- GroupBox ----------------------------------------------------------------
 
 bool GroupBox::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
-  RegisterWindowClass(kGroupBoxClass, CS_DBLCLKS, FaceBrush());
-  return CreateHandle(WS_EX_CONTROLPARENT, kGroupBoxClass, L"", kChildStyle, r.left, r.top,
-                      r.right - r.left, r.bottom - r.top, parent, nullptr);
+  RegisterWindowClass(ControlClassName(kGroupBoxClass).c_str(), CS_DBLCLKS, FaceBrush());
+  return CreateHandle(WS_EX_CONTROLPARENT, ControlClassName(kGroupBoxClass).c_str(), L"",
+                      kChildStyle, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
+                      nullptr);
 }
 
 LRESULT GroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -181,9 +191,9 @@ LRESULT GroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // --- Image -------------------------------------------------------------------
 
 bool Image::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
-  RegisterWindowClass(kImageClass, CS_DBLCLKS, nullptr);
-  return CreateHandle(0, kImageClass, L"", kChildStyle, r.left, r.top, r.right - r.left,
-                      r.bottom - r.top, parent, nullptr);
+  RegisterWindowClass(ControlClassName(kImageClass).c_str(), CS_DBLCLKS, nullptr);
+  return CreateHandle(0, ControlClassName(kImageClass).c_str(), L"", kChildStyle, r.left, r.top,
+                      r.right - r.left, r.bottom - r.top, parent, nullptr);
 }
 
 void Image::SetIcon(HICON icon) {

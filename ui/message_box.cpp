@@ -237,12 +237,29 @@ std::vector<WORD> DialogTemplate(const wchar_t* caption) {
   return words;
 }
 
+// The window a box belongs to, which is disabled while the box shows: the
+// topmost of the program's windows that the user can reach now (the main
+// window, a dialog, another box), whichever window asked for the box; so a
+// dialog that stands above the asking window takes no input either. With
+// none of them shown (the program in the tray), the window that asked.
+HWND BoxOwner(HWND asking) {
+  for (HWND window = GetTopWindow(nullptr); window != nullptr;
+       window = GetWindow(window, GW_HWNDNEXT)) {
+    if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) continue;
+    if (!IsWindowVisible(window) || !IsWindowEnabled(window)) continue;
+    // Menus and tooltips have no caption and own nothing.
+    if ((GetWindowLongW(window, GWL_STYLE) & WS_CAPTION) != WS_CAPTION) continue;
+    return window;
+  }
+  // The owner must be a top-level window: it is the one disabled while the box
+  // shows, and disabling a child would leave the rest of its window usable.
+  return asking != nullptr ? GetAncestor(asking, GA_ROOT) : nullptr;
+}
+
 // Shows `box` modally and returns the id it ended with, or -1 if it could not
 // be shown. `sound` is the MessageBeep type the system plays for such a box.
 int ShowBox(HWND owner, Box box, UINT sound) {
-  // The owner must be a top-level window: it is the one disabled while the box
-  // shows, and disabling a child would leave the rest of its window usable.
-  if (owner) owner = GetAncestor(owner, GA_ROOT);
+  owner = BoxOwner(owner);
 
   const NONCLIENTMETRICSW metrics = NonClientMetrics();
   const UniqueFont font(CreateFontIndirectW(&metrics.lfMessageFont));
@@ -310,6 +327,10 @@ void ShowError(HWND owner, const std::wstring& text) {
               std::nullopt,
               nullptr},
           MB_ICONHAND);
+}
+
+void ShowDialogNotCreated(HWND owner, const std::wstring& caption) {
+  ShowError(owner, L"「" + caption + L"」ダイアログを作成できませんでした");
 }
 
 }  // namespace ui

@@ -15,8 +15,9 @@ namespace ui {
 
 // Plain message: caption the application's title (application::Title), no icon, one "OK" button.
 // Enter, Escape and the close box all just close it. ShowMessage centres the box on the screen;
-// ShowMessageAt puts its top-left corner at `topLeft` (screen coordinates). `owner` may be nullptr;
-// otherwise it is disabled while the box shows.
+// ShowMessageAt puts its top-left corner at `topLeft` (screen coordinates). `owner`, the window
+// that asks, may be nullptr. Every box belongs to the topmost enabled window of the program that
+// shows at that moment (or to `owner` when none shows), which is disabled while the box shows.
 void ShowMessage(HWND owner, const std::wstring& text);
 void ShowMessageAt(HWND owner, const std::wstring& text, POINT topLeft);
 
@@ -28,8 +29,9 @@ enum class Answer {
 };
 
 // Confirmation: caption "確認", question icon, buttons "はい(&Y)" (the
-// default) and "いいえ(&N)". Callers go on with a command unless the answer is
-// Answer::No, so closing the box does not stop it.
+// default) and "いいえ(&N)". Most callers go on with a command unless the
+// answer is Answer::No, so closing the box does not stop it; a question
+// before destroying a file goes on only on Answer::Yes.
 Answer Confirm(HWND owner, const std::wstring& text);
 // The same with the box's top-left corner at `topLeft` (screen coordinates).
 Answer ConfirmAt(HWND owner, const std::wstring& text, POINT topLeft);
@@ -38,5 +40,9 @@ Answer ConfirmAt(HWND owner, const std::wstring& text, POINT topLeft);
 // button, and `text` with a closing period added (see WithClosingPeriod).
 // Centred on the screen.
 void ShowError(HWND owner, const std::wstring& text);
+
+// The error box for a dialog that could not be made: "「caption」ダイアログを
+// 作成できませんでした." The command that wanted it then ends.
+void ShowDialogNotCreated(HWND owner, const std::wstring& caption);
 
 }  // namespace ui

@@ -3,16 +3,11 @@
 #include <commctrl.h>
 
 namespace ui {
-namespace {
-
-constexpr wchar_t kTabSheetClass[] = L"QuorvaneTabSheet";
-
-}  // namespace
-
 bool TabSheet::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
-  RegisterWindowClass(kTabSheetClass, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  RegisterWindowClass(ControlClassName(kTabSheetClass).c_str(), 0,
+                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   // A control parent, so that Tab and the dialog keys reach the controls on it.
-  return CreateHandle(WS_EX_CONTROLPARENT, kTabSheetClass, L"",
+  return CreateHandle(WS_EX_CONTROLPARENT, ControlClassName(kTabSheetClass).c_str(), L"",
                       WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, r.left, r.top, r.right - r.left,
                       r.bottom - r.top, parent, nullptr);
 }

@@ -71,9 +71,9 @@ UniqueMenu PopupMenu::Build(const std::vector<std::unique_ptr<MenuItem>>& items)
   return menu;
 }
 
-void PopupMenu::Popup(HWND owner, POINT at) {
+bool PopupMenu::Popup(HWND owner, POINT at) {
   HMENU menu = Handle();
-  if (menu == nullptr) return;
+  if (menu == nullptr) return false;
   // The owner must be the foreground window, or the menu does not close when
   // the user clicks elsewhere (this matters when opened from the tray icon).
   SetForegroundWindow(owner);
@@ -88,6 +88,7 @@ void PopupMenu::Popup(HWND owner, POINT at) {
     const auto onClick = item->onClick;  // the handler may rebuild the menu
     onClick();
   }
+  return command != 0;
 }
 
 const MenuItem* PopupMenu::FindByCommand(UINT command) const {

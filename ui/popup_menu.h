@@ -53,7 +53,8 @@ class PopupMenu {
   HMENU Handle();
 
   // Shows the menu at a screen position and runs the chosen item's onClick.
-  void Popup(HWND owner, POINT at);
+  // False when the menu was dismissed without a choice.
+  bool Popup(HWND owner, POINT at);
 
   // The hint of the item that a WM_MENUSELECT names, when it is one of ours.
   std::optional<std::wstring> HintFor(WPARAM wParam, LPARAM lParam) const;

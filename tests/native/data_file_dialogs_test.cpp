@@ -88,23 +88,37 @@ TEST_F(DataFileDialogs, DeletionIsRefusedForTheFirstRoleTheFileHas) {
   host.files.files[kFolder + "b.qvl"] = ListOf("NULL");
   model.CurrentDataFile = kFolder + "a.qvl";
   model.DefaultDataFile = kFolder + "a.qvl";
-  EXPECT_EQ(RefusalToDelete(model, host.files, kFolder + "a.qvl"), DeletionRefusal::kCurrentFile)
+  const auto refusal = [&](const std::string& path) {
+    return RefusalToDelete(model, host.files, path, IsShiftJisLeadByte);
+  };
+  EXPECT_EQ(refusal(kFolder + "a.qvl"), DeletionRefusal::kCurrentFile)
       << "current and default: the current file's message";
 
   model.DefaultDataFile = kStart;
-  EXPECT_EQ(RefusalToDelete(model, host.files, kStart), DeletionRefusal::kDefaultFile)
+  EXPECT_EQ(refusal(kStart), DeletionRefusal::kDefaultFile)
       << "default and initial: the default file's message";
   model.DefaultDataFile = kFolder + "b.qvl";
-  EXPECT_EQ(RefusalToDelete(model, host.files, kStart), DeletionRefusal::kInitialFile);
-  EXPECT_EQ(RefusalToDelete(model, host.files, kFolder + "other.qvl"), DeletionRefusal::kNone);
+  EXPECT_EQ(refusal(kStart), DeletionRefusal::kInitialFile);
+  EXPECT_EQ(refusal(kFolder + "other.qvl"), DeletionRefusal::kNone);
 
   host.files.files.erase(kFolder + "a.qvl");
-  EXPECT_EQ(RefusalToDelete(model, host.files, kFolder + "a.qvl"), DeletionRefusal::kMissing)
+  EXPECT_EQ(refusal(kFolder + "a.qvl"), DeletionRefusal::kMissing)
       << "a file that is gone, though current";
-  EXPECT_EQ(RefusalToDelete(model, host.files, kFolder + "A.qvl"), DeletionRefusal::kMissing);
+  EXPECT_EQ(refusal(kFolder + "A.qvl"), DeletionRefusal::kMissing);
   host.files.files[kFolder + "A.qvl"] = ListOf("NULL");
-  EXPECT_EQ(RefusalToDelete(model, host.files, kFolder + "A.qvl"), DeletionRefusal::kNone)
-      << "roles are compared as exact strings";
+  EXPECT_EQ(refusal(kFolder + "A.qvl"), DeletionRefusal::kCurrentFile)
+      << "the current file named in another letter case";
+  model.CurrentDataFile = kStart;
+  model.DefaultDataFile = kFolder + "a.QVL";
+  EXPECT_EQ(refusal(kFolder + "A.qvl"), DeletionRefusal::kDefaultFile);
+}
+
+TEST_F(DataFileDialogs, ASavedFileIsKnownByTheNameItHasOnDisk) {
+  host.files.files[kFolder + "edit_mailer.qvl"] = ListOf("NULL");
+  EXPECT_EQ(NameOnDisk(host.files, kFolder + "EDIT_MAILER.qvl", IsShiftJisLeadByte),
+            kFolder + "edit_mailer.qvl");
+  EXPECT_TRUE(IsEntryOf("edit_mailer.qvl", kFolder + "EDIT_MAILER.qvl", IsShiftJisLeadByte));
+  EXPECT_EQ(NameOnDisk(host.files, kFolder + "new.qvl", IsShiftJisLeadByte), kFolder + "new.qvl");
 }
 
 // --- The open dialog's list and preview ----------------------------------------

@@ -39,10 +39,10 @@ class RunningLauncher : public ::testing::Test {
     ASSERT_TRUE(launcher.Start());
     main = launcher.WaitForMainWindow();
     ASSERT_NE(main, nullptr) << "no main window appeared";
-    panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
+    panel = FindWindowExW(main, nullptr, ui::kPanelClass, nullptr);
     hintLine = HintLineOf(main);
     group = GroupOf(main);
-    firstImage = FindWindowExW(group, nullptr, L"QuorvaneImage", nullptr);
+    firstImage = FindWindowExW(group, nullptr, ui::kImageClass, nullptr);
     ASSERT_TRUE(panel && hintLine && group && firstImage);
   }
 
@@ -127,9 +127,9 @@ TEST_F(RunningLauncher, TheVersionDialogStandsBesideTheMainWindow) {
   EXPECT_EQ(TextOf(about), L"バージョン情報");
 
   std::vector<std::wstring> labels;
-  HWND aboutPanel = FindWindowExW(about, nullptr, L"QuorvanePanel", nullptr);
-  for (HWND label = FindWindowExW(aboutPanel, nullptr, L"QuorvaneLabel", nullptr); label;
-       label = FindWindowExW(aboutPanel, label, L"QuorvaneLabel", nullptr)) {
+  HWND aboutPanel = FindWindowExW(about, nullptr, ui::kPanelClass, nullptr);
+  for (HWND label = FindWindowExW(aboutPanel, nullptr, ui::kLabelClass, nullptr); label;
+       label = FindWindowExW(aboutPanel, label, ui::kLabelClass, nullptr)) {
     labels.push_back(TextOf(label));
   }
   EXPECT_EQ(labels, (std::vector<std::wstring>{L"Quorvane", L"Version " QVN_VERSION_WIDE}));
@@ -179,6 +179,24 @@ TEST_F(RunningLauncher, ASecondCopyBringsTheFirstForwardAndTouchesNoFile) {
       << "the first copy did not come forward";
   EXPECT_EQ(secondFolder.Files(), std::vector<std::wstring>{L"Quorvane.exe"});
   EXPECT_EQ(folder.Files(), before);
+
+  // From the task tray it comes back as its menu would bring it.
+  ASSERT_NE(OpenPopupMenu(), nullptr);
+  PressKey('T');  // タスクトレイに格納(&T)
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }, 5000));
+  SetForegroundWindow(inFront.hwnd());
+  const auto disk = [&] {
+    return ReadFileBytes(folder.File(L"Config.qvc")) + ReadFileBytes(folder.File(L"Start.qvl"));
+  };
+  const std::string bytes = disk();
+  Launcher third(secondFolder.path(), /*copyBuiltProgram=*/false);
+  ASSERT_TRUE(third.Start());
+  EXPECT_EQ(third.WaitForExit(), 0);
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) && GetForegroundWindow() == main; }))
+      << "the first copy did not come back from the tray";
+  EXPECT_FALSE(TrayIconShown(main));
+  EXPECT_EQ(disk(), bytes);
+  EXPECT_EQ(secondFolder.Files(), std::vector<std::wstring>{L"Quorvane.exe"});
 }
 
 TEST(SingleCopy, AnotherWindowTitledQuorvaneDoesNotStopAStart) {

@@ -51,7 +51,7 @@ class ReadCommand : public ::testing::Test {
     if (!ChooseFromMenu(launcher.processId(), main, {'R'})) return nullptr;
     HWND dialog = WaitForVisibleWindow(launcher.processId(), L"TfrmOpenDlg");
     list = FindWindowExW(dialog, nullptr, L"ListBox", nullptr);
-    preview = ImagesIn(FindWindowExW(dialog, nullptr, L"QuorvaneGroupBox", nullptr));
+    preview = ImagesIn(FindWindowExW(dialog, nullptr, ui::kGroupBoxClass, nullptr));
     return dialog;
   }
 
@@ -155,13 +155,13 @@ TEST_F(ReadCommand, DeletionRefusesTheFilesInUseInOrderAndDeletesAnyOther) {
   WriteList(L"spare.qvl", 7);
   WriteFileBytes(
       folder.File(L"Config.qvc"),
-      JoinLines({"FALSE", "FALSE", "TRUE", "TRUE", Ansi(folder.File(L"cur.qvl")), "5000", "35"}));
-  Start();  // cur.qvl is the current and the default file
+      JoinLines({"FALSE", "FALSE", "TRUE", "TRUE", Ansi(folder.File(L"CUR.QVL")), "5000", "35"}));
+  Start();  // cur.qvl is the current and the default file, named in capitals
 
   HWND dialog = nullptr;
   // Selects an entry, presses 削除(&E) and answers the box that comes with
-  // its first button; the box's message.
-  const auto deleteEntry = [&](int entry) {
+  // its first button (or as `answer` does); the box's message.
+  const auto deleteEntry = [&](int entry, void (*answer)(HWND) = PressFirstButton) {
     ClickEntry(list, entry);
     Press(dialog, L"削除(&E)");
     HWND box = WaitForVisibleWindow(launcher.processId(), L"#32770");
@@ -174,8 +174,10 @@ TEST_F(ReadCommand, DeletionRefusesTheFilesInUseInOrderAndDeletesAnyOther) {
     EXPECT_EQ(boxRect.left, mainRect.right - mainRect.left);
     EXPECT_EQ(boxRect.top, dialogRect.bottom - dialogRect.top);
     const std::wstring message = MessageOf(box);
-    PressFirstButton(box);
+    answer(box);
     EXPECT_TRUE(Closed(box));
+    // Once the dialog answers, the command that showed the box is over.
+    SendMessageW(dialog, WM_NULL, 0, 0);
     return message;
   };
   const std::wstring refused = L"このファイルは削除できません. 削除処理を中止します.";
@@ -184,6 +186,7 @@ TEST_F(ReadCommand, DeletionRefusesTheFilesInUseInOrderAndDeletesAnyOther) {
   ASSERT_NE(dialog, nullptr);
   ASSERT_EQ(EntriesOf(list), (std::vector<std::wstring>{L"cur.qvl", L"gone.qvl", L"other.qvl",
                                                         L"spare.qvl", L"Start.qvl"}));
+  EXPECT_EQ(SelectionOf(list), 0) << "the current file, in any letter case";
   EXPECT_EQ(deleteEntry(0),
             L"現在使用中の連続起動データファイルが選択されました.\r\n\r\n" + refused)
       << "a file both current and default";
@@ -202,7 +205,11 @@ TEST_F(ReadCommand, DeletionRefusesTheFilesInUseInOrderAndDeletesAnyOther) {
             L"デフォルトの連続起動データファイルが選択されました.\r\n\r\n" + refused);
   EXPECT_EQ(deleteEntry(4), L"初期値の連続起動データファイルが選択されました.\r\n\r\n" + refused);
 
-  EXPECT_EQ(deleteEntry(3), L"選択されたファイルを削除します.\r\n\r\nよろしいですか？");
+  const std::wstring question = L"選択されたファイルを削除します.\r\n\r\nよろしいですか？";
+  const std::string spare = ReadFileBytes(folder.File(L"spare.qvl"));
+  EXPECT_EQ(deleteEntry(3, CloseBox), question);
+  EXPECT_EQ(ReadFileBytes(folder.File(L"spare.qvl")), spare) << "the close box keeps the file";
+  EXPECT_EQ(deleteEntry(3), question);
   // Watched without opening it, which would stand in the deletion's way.
   EXPECT_TRUE(WaitUntil([&] {
     return GetFileAttributesW(folder.File(L"spare.qvl").c_str()) == INVALID_FILE_ATTRIBUTES;

@@ -105,7 +105,7 @@ class SettingsDialog : public ::testing::Test {
 
   // The parts of slot row No.`slot` (1 to 8).
   HWND RowOf(int slot) {
-    return DescendantOf(dialog, L"QuorvaneGroupBox", L" No. " + std::to_wstring(slot) + L" ");
+    return DescendantOf(dialog, ui::kGroupBoxClass, L" No. " + std::to_wstring(slot) + L" ");
   }
   HWND PathOf(int slot) { return FindWindowExW(RowOf(slot), nullptr, L"Edit", nullptr); }
   HWND ClearOf(int slot) { return DescendantOf(RowOf(slot), L"Button", L"クリア"); }
@@ -303,10 +303,25 @@ TEST_F(SettingsDialog, SavesTheListThenMakesTheSavedFileTheDefault) {
   ASSERT_NO_FATAL_FAILURE(StartLauncher());
   ASSERT_NO_FATAL_FAILURE(OpenSettings());
   ASSERT_TRUE(ClickAndWait(SizeOf(1, 2)));  // No.1 in a minimised window
-  Click(SettingsButton(L"設定保存(&S)..."));
-  HWND save = WaitForVisibleWindow(launcher.processId(), L"TfrmSaveDlg");
-  ASSERT_NE(save, nullptr) << "no save dialog";
-  Click(ButtonOf(save, L"保存(&S)"));  // under the proposed name, that of No.1's program
+  const auto saveUnderProposedName = [&] {  // that of No.1's program
+    Click(SettingsButton(L"設定保存(&S)..."));
+    HWND save = WaitForVisibleWindow(launcher.processId(), L"TfrmSaveDlg");
+    ASSERT_NE(save, nullptr) << "no save dialog";
+    Click(ButtonOf(save, L"保存(&S)"));
+  };
+  // A folder in the file's place fails the write: its error box belongs to
+  // the settings dialog, which takes no input until it is answered.
+  ASSERT_TRUE(CreateDirectoryW(folder.File(L"app.qvl").c_str(), nullptr));
+  ASSERT_NO_FATAL_FAILURE(saveUnderProposedName());
+  HWND box = WaitForVisibleWindow(launcher.processId(), L"#32770");
+  ASSERT_NE(box, nullptr) << "no error box";
+  EXPECT_EQ(GetWindow(box, GW_OWNER), dialog);
+  EXPECT_FALSE(IsWindowEnabled(dialog));
+  PressFirstButton(box);
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(dialog) != FALSE; }));
+  ASSERT_TRUE(RemoveDirectoryW(folder.File(L"app.qvl").c_str()));
+
+  ASSERT_NO_FATAL_FAILURE(saveUnderProposedName());
   const std::string expected = JoinLines({Ansi(app), "NULL", "NULL", "NULL", "NULL", "NULL", "NULL",
                                           "NULL", "2", "0", "0", "0", "0", "0", "0", "0"});
   EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(folder.File(L"app.qvl")) == expected; }));

@@ -17,6 +17,13 @@ namespace {
 
 using qvn::kTrayCallbackMessage;
 
+// An event on the icon as the shell reports it in version 4 of the tray: the
+// event and the icon's id in lParam, the point it is about in wParam.
+void SendTrayEvent(HWND main, UINT event, POINT at = {}) {
+  PostMessageW(main, kTrayCallbackMessage, MAKEWPARAM(at.x, at.y),
+               MAKELPARAM(event, qvn::kTrayIconId));
+}
+
 class LauncherInTray : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -25,11 +32,20 @@ class LauncherInTray : public ::testing::Test {
     ASSERT_NE(main, nullptr);
   }
 
-  // Opens the pop-up menu on the window, or from the tray icon, and presses a key in it.
+  // Opens the pop-up menu on the window, or from the tray icon (as Shift+F10
+  // there asks for it, at the icon's point), and presses a key in it.
   void ChooseFromMenu(bool fromTray, std::initializer_list<WORD> keys) {
     if (fromTray) {
-      PostMessageW(main, kTrayCallbackMessage, 1, WM_RBUTTONDOWN);
-      ASSERT_TRUE(PressInMenu(launcher.processId(), keys)) << "no menu";
+      const POINT icon{150, 120};
+      ParkPointer();  // away from the menu, which would highlight the item under it
+      SendTrayEvent(main, WM_CONTEXTMENU, icon);
+      HWND menu = WaitForMenu(launcher.processId());
+      ASSERT_NE(menu, nullptr) << "no menu";
+      RECT rect;
+      GetWindowRect(menu, &rect);
+      EXPECT_EQ(rect.left, icon.x);
+      EXPECT_EQ(rect.top, icon.y);
+      for (WORD key : keys) PressKey(key);
     } else {
       ASSERT_TRUE(qvntest::ChooseFromMenu(launcher.processId(), main, keys)) << "no menu";
     }
@@ -54,14 +70,22 @@ class LauncherInTray : public ::testing::Test {
   HWND main = nullptr;
 };
 
-TEST_F(LauncherInTray, GoesIntoTheTrayAndComesBackOnALeftClick) {
+TEST_F(LauncherInTray, GoesIntoTheTrayAndComesBackOnALeftClickOrItsKey) {
   ChooseFromMenu(false, {'T'});  // タスクトレイに格納(&T)
   ASSERT_TRUE(MainHidden());
   EXPECT_TRUE(TrayIconShown(main));
 
   // The window is moved away first, to see that it comes back to the corner.
   SetWindowPos(main, nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  PostMessageW(main, kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
+  SendTrayEvent(main, WM_LBUTTONDOWN);
+  SendTrayEvent(main, NIN_SELECT);  // the same click, reported once more
+  EXPECT_TRUE(MainShownAtTopLeft());
+  EXPECT_FALSE(TrayIconShown(main));
+
+  // Enter or Space on the icon chosen with the keyboard (Win+B, arrows).
+  ChooseFromMenu(false, {'T'});
+  ASSERT_TRUE(MainHidden());
+  SendTrayEvent(main, NIN_KEYSELECT);
   EXPECT_TRUE(MainShownAtTopLeft());
   EXPECT_FALSE(TrayIconShown(main));
 }

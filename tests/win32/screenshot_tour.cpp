@@ -86,7 +86,7 @@ class Tour {
     HWND list = FindWindowExW(dialog, nullptr, L"ListBox", nullptr);
     if (EntriesOf(list).empty()) return Fail("open-dialog", "no launch list in the folder");
     ClickEntry(list, 0);
-    const auto preview = ImagesIn(FindWindowExW(dialog, nullptr, L"QuorvaneGroupBox", nullptr));
+    const auto preview = ImagesIn(FindWindowExW(dialog, nullptr, ui::kGroupBoxClass, nullptr));
     if (!WaitUntil([&] { return ShowsAnIcon(preview); })) {
       return Fail("open-dialog", "the preview shows no icon");
     }

@@ -395,13 +395,13 @@ bool PressInMenu(DWORD processId, std::initializer_list<WORD> keys) {
 }
 
 HWND GroupOf(HWND main) {
-  HWND panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
-  return FindWindowExW(panel, nullptr, L"QuorvaneGroupBox", nullptr);
+  HWND panel = FindWindowExW(main, nullptr, ui::kPanelClass, nullptr);
+  return FindWindowExW(panel, nullptr, ui::kGroupBoxClass, nullptr);
 }
 
 HWND HintLineOf(HWND main) {
-  HWND panel = FindWindowExW(main, nullptr, L"QuorvanePanel", nullptr);
-  return FindWindowExW(panel, nullptr, L"QuorvaneLabel", nullptr);
+  HWND panel = FindWindowExW(main, nullptr, ui::kPanelClass, nullptr);
+  return FindWindowExW(panel, nullptr, ui::kLabelClass, nullptr);
 }
 
 std::vector<HWND> SlotImagesOf(HWND main) {
@@ -410,8 +410,8 @@ std::vector<HWND> SlotImagesOf(HWND main) {
 
 std::vector<HWND> ImagesIn(HWND group) {
   std::vector<HWND> images;
-  for (HWND image = FindWindowExW(group, nullptr, L"QuorvaneImage", nullptr); image;
-       image = FindWindowExW(group, image, L"QuorvaneImage", nullptr)) {
+  for (HWND image = FindWindowExW(group, nullptr, ui::kImageClass, nullptr); image;
+       image = FindWindowExW(group, image, ui::kImageClass, nullptr)) {
     images.push_back(image);
   }
   return images;

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/controls.h"
 #include "ui/handles.h"
 
 namespace qvntest {
