@@ -181,8 +181,7 @@ TEST_F(RunningLauncher, ASecondCopyBringsTheFirstForwardAndTouchesNoFile) {
   EXPECT_EQ(folder.Files(), before);
 
   // From the task tray it comes back as its menu would bring it.
-  ASSERT_NE(OpenPopupMenu(), nullptr);
-  PressKey('T');  // タスクトレイに格納(&T)
+  ASSERT_TRUE(ChooseFromMenu(launcher.processId(), main, {'T'}));  // タスクトレイに格納(&T)
   ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }, 5000));
   SetForegroundWindow(inFront.hwnd());
   const auto disk = [&] {
