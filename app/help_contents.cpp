@@ -13,8 +13,11 @@ namespace {
 constexpr char kWinHelpFileName[] = "QVN.hlp";
 constexpr char kHtmlHelpFileName[] = "Quorvane.html";
 
-constexpr wchar_t kNoHelpMessage[] =
+constexpr wchar_t kNoWindowsHelpMessage[] =
     L"このシステムには Windows ヘルプがないため,ヘルプを表示できません.";
+constexpr wchar_t kNoHelpFileMessage[] =
+    L"ヘルプファイル (Quorvane.html) が見つかりません.\r\n"
+    L"Quorvane.exe と同じフォルダーに Quorvane.html をコピーしてください.";
 constexpr wchar_t kHtmlHelpNotOpenedMessage[] =
     L"ヘルプ (Quorvane.html) を開けませんでした.\r\n"
     L"HTML ファイルを開くソフトウェア (Web ブラウザー) が設定されているか確認してください.";
@@ -32,11 +35,17 @@ void ShowHelpContents(HWND owner, const std::string& programFolder) {
   Win32FileSystem files;
   const std::string winHelpFile = programFolder + kWinHelpFileName;
   const std::string htmlHelpFile = programFolder + kHtmlHelpFileName;
-  switch (ChooseHelpViewer(
-      {WindowsHelpInstalled(files), files.Exists(winHelpFile), files.Exists(htmlHelpFile)})) {
-    case HelpViewer::kWindowsHelp:
-      if (WinHelpW(owner, FromAnsi(winHelpFile).c_str(), HELP_FINDER, 0)) return;
-      break;
+  HelpAvailability help{WindowsHelpInstalled(files), files.Exists(winHelpFile),
+                        files.Exists(htmlHelpFile)};
+  HelpViewer viewer = ChooseHelpViewer(help);
+  if (viewer == HelpViewer::kWindowsHelp) {
+    if (WinHelpW(owner, FromAnsi(winHelpFile).c_str(), HELP_FINDER, 0)) return;
+    // A Windows Help that cannot show QVN.hlp counts as none: the HTML help
+    // may still be there.
+    help.windowsHelpInstalled = false;
+    viewer = ChooseHelpViewer(help);
+  }
+  switch (viewer) {
     case HelpViewer::kBrowser: {
       // Above 32 means the shell started the program that opens HTML files.
       const auto result = reinterpret_cast<INT_PTR>(
@@ -45,10 +54,14 @@ void ShowHelpContents(HWND owner, const std::string& programFolder) {
       if (result <= 32) ui::ShowMessage(owner, kHtmlHelpNotOpenedMessage);
       return;
     }
-    case HelpViewer::kNone:
+    case HelpViewer::kNoHelpFile:
+      ui::ShowMessage(owner, kNoHelpFileMessage);
+      return;
+    case HelpViewer::kWindowsHelp:
+    case HelpViewer::kNoWindowsHelp:
       break;
   }
-  ui::ShowMessage(owner, kNoHelpMessage);
+  ui::ShowMessage(owner, kNoWindowsHelpMessage);
 }
 
 }  // namespace qvn

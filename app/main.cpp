@@ -18,9 +18,13 @@
 namespace {
 
 constexpr wchar_t kUnusableFolderMessage[] =
-    L"Quorvane のフォルダー名に,このシステムの文字コードで表せない文字が含まれています.\r\n"
-    L"Quorvane.exe を別のフォルダーにコピーして起動してください";
-constexpr wchar_t kNoMainWindowMessage[] = L"メインウィンドウを作成できませんでした";
+    L"Quorvane.exe の場所 (フォルダーのパスまたはファイル名) に,"
+    L"このシステムの文字コードで表せない文字が含まれています.\r\n"
+    L"C:\\Tools\\Quorvane のように,英数字や日本語だけでできたパスのフォルダーに "
+    L"Quorvane.exe をコピーして起動してください.";
+constexpr wchar_t kNoMainWindowMessage[] =
+    L"メインウィンドウを作成できませんでした.\r\n"
+    L"ほかのソフトウェアをいくつか終了してから,もう一度 Quorvane を起動してください.";
 
 // The running executable's full path, as the launcher's files use it: in the
 // ANSI code page. Nothing when the path cannot be written in that code page.

@@ -20,11 +20,14 @@ constexpr wchar_t kRegisterInStartupCaption[] = L"スタートアップに登録
 constexpr wchar_t kRemovedMessage[] = L"Quorvane をスタートアップから削除しました.";
 constexpr wchar_t kRegisteredMessage[] = L"Quorvane をスタートアップに登録しました.";
 constexpr wchar_t kNoStartupFolderMessage[] =
-    L"スタートアップフォルダーの場所がわからないため,ショートカットを作成も削除もできません.";
+    L"スタートアップフォルダーの場所を取得できないため,スタートアップへの登録も削除もできません.";
 constexpr wchar_t kStartupFolderNotInCodePageMessage[] =
     L"スタートアップフォルダーの名前に,このシステムの文字コードで表せない文字が含まれているため,"
-    L"ショートカットを作成も削除もできません.";
-constexpr wchar_t kShortcutNotCreatedError[] = L"ショートカットを作成できませんでした (%08lX)";
+    L"スタートアップへの登録も削除もできません.";
+constexpr wchar_t kShortcutNotCreatedError[] =
+    L"スタートアップに登録できませんでした (エラー %08lX).\r\n"
+    L"スタートアップフォルダーに書き込めるか確認してください.";
+constexpr wchar_t kShortcutNotDeletedLead[] = L"スタートアップから削除できませんでした.\r\n";
 
 }  // namespace
 
@@ -125,7 +128,9 @@ void ToggleStartupShortcut(Model& model, const std::string& executablePath, ui::
     }
   } else if (!DeleteFileA(link.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
     // A shortcut that is already gone counts as removed; one that stays does not.
-    ui::ShowError(caller.owner, ErrorText(FileError{FileErrorNumber(GetLastError())}, FromAnsi));
+    ui::ShowError(
+        caller.owner,
+        kShortcutNotDeletedLead + ErrorText(FileError{FileErrorNumber(GetLastError())}, FromAnsi));
     return;
   }
   model.StartupLinkRegistered = registering;

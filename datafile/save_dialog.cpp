@@ -25,13 +25,17 @@ constexpr wchar_t kOverwriteQuestion[] =
 const wchar_t* NameMessage(SaveNameProblem problem) {
   switch (problem) {
     case SaveNameProblem::kNotInCodePage:
-      return L"データファイル名に,このシステムのファイル名に使えない文字が含まれています.\r\n\r\n"
+      return L"データファイル名に,このシステムの文字コードで表せない文字 "
+             L"(一部の記号や外国語の文字) "
+             L"が含まれています.\r\n\r\n"
              L"別の名前を入力してください.";
     case SaveNameProblem::kForbiddenCharacter:
-      return L"データファイル名に,ファイル名に使えない文字が含まれています.\r\n\r\n"
+      return L"データファイル名に使えない文字が含まれています.\r\n\r\n"
              L"次の文字は使えません: \\ / : * ? \" < > |";
     case SaveNameProblem::kReservedName:
-      return L"この名前はシステムが予約しているため,データファイル名に使えません.\r\n\r\n"
+      return L"この名前は Windows が予約しているため,データファイル名に使えません.\r\n"
+             L"(CON, PRN, AUX, NUL, COM1～COM9, LPT1～LPT9 "
+             L"と,これらのあとに「.」が続く名前)\r\n\r\n"
              L"別の名前を入力してください.";
     case SaveNameProblem::kTooLong:
       return L"データファイル名が長すぎます.\r\n\r\n短い名前を入力してください.";

@@ -10,7 +10,8 @@ namespace ui {
 namespace {
 
 constexpr wchar_t kDialogFailedMessage[] =
-    L"ファイルを選択するダイアログを表示できませんでした (%lu)";
+    L"ファイルを選択するダイアログを表示できませんでした (エラー %lu).\r\n"
+    L"もう一度操作してください.";
 // Long enough for any path the system's file functions take, and more.
 constexpr DWORD kFileNameLength = 4096;
 

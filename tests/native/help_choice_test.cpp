@@ -19,9 +19,10 @@ TEST(HelpChoice, WindowsHelpShowsOnlyAHelpFileThatIsThere) {
 TEST(HelpChoice, WithoutWindowsHelpTheHtmlHelpOpensOrTheAbsenceIsReported) {
   EXPECT_EQ(ChooseHelpViewer({.winHelpFileBeside = true, .htmlHelpBeside = true}),
             HelpViewer::kBrowser);
-  EXPECT_EQ(ChooseHelpViewer({.winHelpFileBeside = true}), HelpViewer::kNone);
-  EXPECT_EQ(ChooseHelpViewer({.windowsHelpInstalled = true}), HelpViewer::kNone);
-  EXPECT_EQ(ChooseHelpViewer({}), HelpViewer::kNone);
+  EXPECT_EQ(ChooseHelpViewer({.winHelpFileBeside = true}), HelpViewer::kNoWindowsHelp);
+  EXPECT_EQ(ChooseHelpViewer({}), HelpViewer::kNoWindowsHelp);
+  // Windows Help is there, so what is missing is the help file.
+  EXPECT_EQ(ChooseHelpViewer({.windowsHelpInstalled = true}), HelpViewer::kNoHelpFile);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The real Quorvane.exe's help command: the HTML help beside the program is
 // handed to the shell, which opens it with the program registered for HTML
-// files; without it the launcher says that there is no help.
+// files; without it the launcher names the missing file.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -107,11 +107,13 @@ TEST_F(HelpContents, OpensTheHtmlHelpBesideTheProgramWithTheProgramForHtmlFiles)
   EXPECT_EQ(launcher.WaitForExit(), 0);
 }
 
-TEST_F(HelpContents, WithoutAHelpFileSaysThatThereIsNone) {
+TEST_F(HelpContents, WithoutAHelpFileNamesTheFileToCopy) {
   ChooseContents();
   HWND box = WaitForVisibleWindow(launcher.processId(), L"#32770");
   ASSERT_NE(box, nullptr) << "no message";
-  EXPECT_EQ(MessageOf(box), L"このシステムには Windows ヘルプがないため,ヘルプを表示できません.");
+  EXPECT_EQ(MessageOf(box),
+            L"ヘルプファイル (Quorvane.html) が見つかりません.\r\n"
+            L"Quorvane.exe と同じフォルダーに Quorvane.html をコピーしてください.");
   PressFirstButton(box);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
 }

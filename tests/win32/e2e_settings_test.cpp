@@ -191,11 +191,11 @@ TEST_F(SettingsDialog, ApplyChangesTheMainWindowButNoFile) {
   ASSERT_TRUE(CopyFileW(recorder.c_str(), unnamable.c_str(), FALSE));
   ASSERT_NO_FATAL_FAILURE(OpenSettings());
   ASSERT_NO_FATAL_FAILURE(Browse(3, unnamable));
-  EXPECT_EQ(
-      AnswerMessageBox(),
-      L"選択されたファイルのパスには,このシステムの文字コードで表せない文字が含まれているため,"
-      L"設定できません.\r\n"
-      L"ファイル名やフォルダー名に使われている文字を確かめてください.");
+  EXPECT_EQ(AnswerMessageBox(),
+            L"選択されたファイルのパスに,このシステムの文字コードで表せない文字が含まれているため,"
+            L"設定できません.\r\n"
+            L"そのような文字を含まない場所にあるファイルを選ぶか,"
+            L"フォルダー名やファイル名を変更してください.");
   EXPECT_EQ(TextOf(PathOf(3)), L"");
   ASSERT_NO_FATAL_FAILURE(Browse(3, tool));
   ASSERT_TRUE(WaitUntil([&] { return TextOf(PathOf(3)) == tool; }));

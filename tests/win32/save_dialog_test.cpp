@@ -234,10 +234,11 @@ TEST_F(DataFileDialogs, EmptyAndRefusedNamesKeepTheDialogOpenAndCancelWritesNoth
   });
 
   EXPECT_EQ(refusal,
-            L"データファイル名に,ファイル名に使えない文字が含まれています.\r\n\r\n"
+            L"データファイル名に使えない文字が含まれています.\r\n\r\n"
             L"次の文字は使えません: \\ / : * ? \" < > |");
   EXPECT_EQ(unwritable,
-            L"データファイル名に,このシステムのファイル名に使えない文字が含まれています.\r\n\r\n"
+            L"データファイル名に,このシステムの文字コードで表せない文字 (一部の記号や外国語の文字) "
+            L"が含まれています.\r\n\r\n"
             L"別の名前を入力してください.");
   EXPECT_FALSE(saved);
   EXPECT_EQ(folder.Files(), (std::vector<std::wstring>{L"Config.qvc", L"Start.qvl"}));
