@@ -26,7 +26,8 @@ constexpr wchar_t kMainWindowTip[] =
 
 class TrayIcon {
  public:
-  // The icon is that resource of the program at the small icon size.
+  // The icon is that resource of the program at the small icon size of the
+  // window's DPI, loaded when it is added.
   explicit TrayIcon(int iconResourceId);
   TrayIcon(const TrayIcon&) = delete;
   TrayIcon& operator=(const TrayIcon&) = delete;
@@ -55,6 +56,7 @@ class TrayIcon {
  private:
   bool Notify(DWORD action);
 
+  int iconResourceId_;
   ui::UniqueIcon icon_;    // owned here; the shell copies it when the icon is added
   HWND window_ = nullptr;  // the main window, which owns this object
   std::wstring tip_;

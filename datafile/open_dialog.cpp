@@ -151,7 +151,10 @@ std::optional<std::string> TfrmOpenDlg::SelectedEntry() const {
 void TfrmOpenDlg::ShowPreview() {
   PreviewImage* const images[kSlotCount] = {&Image1, &Image2, &Image3, &Image4,
                                             &Image5, &Image6, &Image7, &Image8};
-  for (int i = 0; i < kSlotCount; ++i) images[i]->Show(ui::LargeShellIcon(PreviewSlotPaths[i]));
+  const int size = ui::Scale(hwnd(), 32);
+  for (int i = 0; i < kSlotCount; ++i) {
+    images[i]->Show(ui::LargeShellIcon(PreviewSlotPaths[i], size));
+  }
 }
 
 void TfrmOpenDlg::lbxFileListClick() {
@@ -238,7 +241,9 @@ std::optional<std::string> ChooseDefaultDataFile(const Model& model, DataFileHos
   frmOpenDlg.btnDeleteFile.SetVisible(false);
   frmOpenDlg.SetText(kDefaultChoiceCaption);
   const RECT settings = settingsDialog.ScreenRect();
-  frmOpenDlg.MoveTo(settings.left + kDefaultChoiceOffset.x, settings.top + kDefaultChoiceOffset.y);
+  HWND from = settingsDialog.hwnd();
+  frmOpenDlg.MoveTo(settings.left + ui::Scale(from, kDefaultChoiceOffset.x),
+                    settings.top + ui::Scale(from, kDefaultChoiceOffset.y));
   frmOpenDlg.ShowModal();
   if (!WasChosen(frmOpenDlg.OpenDialogResult)) return std::nullopt;
   return frmOpenDlg.ChosenDataFileName;

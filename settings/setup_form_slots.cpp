@@ -64,7 +64,7 @@ void TSetupForm::BrowseSlot(int index) {
   }
   ChangeSlots([&] {
     slots_[index].path = *path;
-    slots_[index].icon = ui::Share(ui::LargeShellIcon(*path));
+    slots_[index].icon = ui::Share(ui::LargeShellIcon(*path, ui::Scale(hwnd(), 32)));
   });
 }
 
