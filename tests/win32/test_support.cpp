@@ -350,6 +350,39 @@ HWND DescendantOf(HWND root, const std::wstring& className, const std::wstring& 
   return nullptr;
 }
 
+std::wstring ControlOutsideItsParent(HWND root) {
+  std::wstring found;
+  std::function<bool(HWND)> check = [&found](HWND child) {
+    HWND parent = GetParent(child);
+    RECT area, rect;
+    GetClientRect(parent, &area);
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    if (rect.left < area.left || rect.top < area.top || rect.right > area.right ||
+        rect.bottom > area.bottom) {
+      found = ClassOf(child) + L" \"" + TextOf(child) + L"\"";
+    }
+    return found.empty();
+  };
+  EnumChildWindows(
+      root,
+      [](HWND child, LPARAM context) -> BOOL {
+        return (*reinterpret_cast<std::function<bool(HWND)>*>(context))(child);
+      },
+      reinterpret_cast<LPARAM>(&check));
+  return found;
+}
+
+void MoveToMonitorOfDpi(HWND window, int dpi) {
+  constexpr UINT kGetDpiScaledSize = 0x02E4, kDpiChanged = 0x02E0;  // not in older headers
+  RECT rect;
+  GetWindowRect(window, &rect);
+  SIZE size{rect.right - rect.left, rect.bottom - rect.top};
+  SendMessageW(window, kGetDpiScaledSize, dpi, reinterpret_cast<LPARAM>(&size));
+  RECT suggested{rect.left, rect.top, rect.left + size.cx, rect.top + size.cy};
+  SendMessageW(window, kDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
 bool PressInMenu(DWORD processId, std::initializer_list<WORD> keys) {
   if (WaitForVisibleWindow(processId, L"#32768") == nullptr) return false;
   for (WORD key : keys) PressKey(key);
