@@ -104,6 +104,8 @@ bool TfrmOpenDlg::CreateWindowAndControls(HWND owner) {
 
   // Escape closes the dialog as its close box does.
   onEscape = [this] { EndModal(IDCANCEL); };
+  // The preview's icons are taken out again at the size of the new DPI.
+  onDpiChanged = [this] { ShowPreview(); };
   lbxFileList.onClick = [this] { lbxFileListClick(); };
   btnOpen.onClick = [this] { btnOpenClick(); };
   btnDefFile.onClick = [this] { btnDefFileClick(); };

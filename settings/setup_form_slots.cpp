@@ -49,6 +49,14 @@ void TSetupForm::ChangeSlots(const std::function<void()>& change) {
   for (int k = 0; k < kSlotCount; ++k) ShowSlotRow(k);
 }
 
+void TSetupForm::RefetchSlotIcons() {
+  // At a new DPI the rows' icons are taken out again at the new size.
+  const int size = ui::Scale(hwnd(), 32);
+  ChangeSlots([&] {
+    for (auto& slot : slots_) slot.icon = ui::Share(ui::LargeShellIcon(slot.path, size));
+  });
+}
+
 void TSetupForm::ClearSlot(int index) {
   ChangeSlots([&] { ClearSetupSlot(slots_, index); });
 }

@@ -149,20 +149,6 @@ class DataFileDialogs : public ::testing::Test {
   SlotCodes codes{1, 0, 2};
 };
 
-TEST_F(DataFileDialogs, BothDialogsKeepEveryControlInsideItsParentAtEachDpi) {
-  TfrmSaveDlg save(model, host, settings);
-  ASSERT_TRUE(save.CreateWindowAndControls());
-  TfrmOpenDlg open(model, host, nullptr);
-  ASSERT_TRUE(open.CreateWindowAndControls(settings.hwnd()));
-  ASSERT_TRUE(open.Fill(model.CurrentDataFile));
-  for (int dpi : {120, 144, 192, 96}) {
-    for (HWND dialog : {save.hwnd(), open.hwnd()}) {
-      qvntest::MoveToMonitorOfDpi(dialog, dpi);
-      EXPECT_EQ(qvntest::ControlOutsideItsParent(dialog), L"") << dpi << " DPI";
-    }
-  }
-}
-
 TEST_F(DataFileDialogs, TheProposedNameIsWrittenByteForByteAndBecomesTheCurrentList) {
   const std::string config = qvntest::ReadFileBytes(folder.File(L"Config.qvc"));
   std::wstring caption, proposal;

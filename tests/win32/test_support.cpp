@@ -350,27 +350,17 @@ HWND DescendantOf(HWND root, const std::wstring& className, const std::wstring& 
   return nullptr;
 }
 
-std::wstring ControlOutsideItsParent(HWND root) {
-  std::wstring found;
-  std::function<bool(HWND)> check = [&found](HWND child) {
-    HWND parent = GetParent(child);
-    RECT area, rect;
-    GetClientRect(parent, &area);
+std::wstring ControlOutsideItsParent(HWND parent) {
+  RECT area, rect;
+  GetClientRect(parent, &area);
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     GetWindowRect(child, &rect);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    if (rect.left < area.left || rect.top < area.top || rect.right > area.right ||
-        rect.bottom > area.bottom) {
-      found = ClassOf(child) + L" \"" + TextOf(child) + L"\"";
-    }
-    return found.empty();
-  };
-  EnumChildWindows(
-      root,
-      [](HWND child, LPARAM context) -> BOOL {
-        return (*reinterpret_cast<std::function<bool(HWND)>*>(context))(child);
-      },
-      reinterpret_cast<LPARAM>(&check));
-  return found;
+    if (rect.left < 0 || rect.top < 0 || rect.right > area.right || rect.bottom > area.bottom)
+      return ClassOf(child) + L" \"" + TextOf(child) + L"\"";
+    if (std::wstring inner = ControlOutsideItsParent(child); !inner.empty()) return inner;
+  }
+  return L"";
 }
 
 void MoveToMonitorOfDpi(HWND window, int dpi) {

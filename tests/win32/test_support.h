@@ -118,13 +118,10 @@ void PressFirstButton(HWND box);
 std::vector<HWND> DescendantsOf(HWND root, const std::wstring& className);
 HWND DescendantOf(HWND root, const std::wstring& className, const std::wstring& text);
 
-// The first window inside `root` (at any depth) that runs outside its
-// parent's client area, named by class and text; empty when every one fits.
-std::wstring ControlOutsideItsParent(HWND root);
+// A window inside `parent`, at any depth, that runs outside its parent's client area, or "".
+std::wstring ControlOutsideItsParent(HWND parent);
 
-// What Windows sends a window of this process moved to a monitor of `dpi`:
-// WM_GETDPISCALEDSIZE, then WM_DPICHANGED with the size the window asked for
-// (its old size if it asked for none) at its place.
+// What Windows sends a window moved to a monitor of `dpi`.
 void MoveToMonitorOfDpi(HWND window, int dpi);
 
 // Waits for the launcher's pop-up menu to show and presses keys in it;
