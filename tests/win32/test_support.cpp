@@ -363,16 +363,6 @@ std::wstring ControlOutsideItsParent(HWND parent) {
   return L"";
 }
 
-void MoveToMonitorOfDpi(HWND window, int dpi) {
-  constexpr UINT kGetDpiScaledSize = 0x02E4, kDpiChanged = 0x02E0;  // not in older headers
-  RECT rect;
-  GetWindowRect(window, &rect);
-  SIZE size{rect.right - rect.left, rect.bottom - rect.top};
-  SendMessageW(window, kGetDpiScaledSize, dpi, reinterpret_cast<LPARAM>(&size));
-  RECT suggested{rect.left, rect.top, rect.left + size.cx, rect.top + size.cy};
-  SendMessageW(window, kDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-}
-
 bool PressInMenu(DWORD processId, std::initializer_list<WORD> keys) {
   if (WaitForVisibleWindow(processId, L"#32768") == nullptr) return false;
   for (WORD key : keys) PressKey(key);

@@ -121,9 +121,6 @@ HWND DescendantOf(HWND root, const std::wstring& className, const std::wstring& 
 // A window inside `parent`, at any depth, that runs outside its parent's client area, or "".
 std::wstring ControlOutsideItsParent(HWND parent);
 
-// What Windows sends a window moved to a monitor of `dpi`.
-void MoveToMonitorOfDpi(HWND window, int dpi);
-
 // Waits for the launcher's pop-up menu to show and presses keys in it;
 // false when no menu showed.
 bool PressInMenu(DWORD processId, std::initializer_list<WORD> keys);
