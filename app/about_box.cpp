@@ -34,8 +34,8 @@ int TAboutBox::Execute() {
   if (!CreateControls(controls)) return NotCreated();
   ProductName.SetAutoSize(true);
   Version.SetAutoSize(true);
-  // The shared icon from the resources; it is not destroyed.
-  ProgramIcon.SetIcon(LoadIconW(ui::Instance(), MAKEINTRESOURCEW(IDI_QUORVANE)));
+  ShowProgramIcon();
+  onDpiChanged = [this] { ShowProgramIcon(); };
 
   onShow = [this] { FormShow(); };
   onEscape = [this] { EndModal(IDCANCEL); };
@@ -47,6 +47,14 @@ int TAboutBox::Execute() {
 int TAboutBox::NotCreated() {
   ui::ShowDialogNotCreated(mainForm_.hwnd(), kAboutBoxDef.caption);
   return IDCANCEL;
+}
+
+void TAboutBox::ShowProgramIcon() {
+  const int size = ui::Scale(hwnd(), 32);
+  ui::UniqueIcon icon(static_cast<HICON>(LoadImageW(ui::Instance(), MAKEINTRESOURCEW(IDI_QUORVANE),
+                                                    IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+  ProgramIcon.SetIcon(icon.get());
+  programIcon_ = std::move(icon);
 }
 
 void TAboutBox::FormShow() {

@@ -3,6 +3,7 @@
 
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/handles.h"
 
 namespace qvn {
 
@@ -23,8 +24,11 @@ class TAboutBox : public ui::Form {
 
  private:
   int NotCreated();
+  // Loads the program's icon at the size the dialog's DPI asks for.
+  void ShowProgramIcon();
 
   ui::Form& mainForm_;
+  ui::UniqueIcon programIcon_;  // owned here; ProgramIcon shows it
 };
 
 }  // namespace qvn

@@ -102,6 +102,8 @@ bool TMainForm::CreateWindowAndControls() {
   onShow = [this] { FormShow(); };
   onClose = [this] { FormClose(); };
   onDestroy = [this] { FormDestroy(); };
+  // The slot icons are taken out at the size of the new DPI.
+  onDpiChanged = [this] { ShowSlotIcons(); };
   WireCommands();
   return true;
 }

@@ -21,8 +21,10 @@ constexpr wchar_t kUnsetSlotHint[] =
 
 void SlotRow::ShowIcons(const Model& model) {
   std::array<ui::SharedIcon, kSlotCount> fetched;
+  // As large as the images are at the window's DPI.
+  const int size = ui::Scale(group_.hwnd(), 32);
   for (int i = 0; i < kSlotCount; ++i)
-    fetched[i] = ui::Share(ui::LargeShellIcon(SlotPath(model, i)));
+    fetched[i] = ui::Share(ui::LargeShellIcon(SlotPath(model, i), size));
   TakeIcons(fetched);
 }
 

@@ -90,12 +90,13 @@ HRESULT CreateShellLink(const std::string& linkPath, const std::string& target,
 }
 
 StartupToggleCaller FromMenu(HWND mainWindow) {
-  return {mainWindow, {347, 33}, nullptr};
+  return {mainWindow, {ui::Scale(mainWindow, 347), ui::Scale(mainWindow, 33)}, nullptr};
 }
 
 StartupToggleCaller FromSettingsDialog(const ui::Form& dialog, ui::Control* btnStartup) {
   const RECT place = dialog.ScreenRect();
-  return {dialog.hwnd(), {place.left + 105, place.top + 105}, btnStartup};
+  const int offset = ui::Scale(dialog.hwnd(), 105);
+  return {dialog.hwnd(), {place.left + offset, place.top + offset}, btnStartup};
 }
 
 const wchar_t* StartupMenuCaption(bool registered) {

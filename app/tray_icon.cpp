@@ -17,9 +17,7 @@ static_assert(kTrayLeftButtonDown == WM_LBUTTONDOWN && kTrayRightButtonDown == W
 }  // namespace
 
 TrayIcon::TrayIcon(int iconResourceId)
-    : icon_(static_cast<HICON>(LoadImageW(ui::Instance(), MAKEINTRESOURCEW(iconResourceId),
-                                          IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                          GetSystemMetrics(SM_CYSMICON), 0))),
+    : iconResourceId_(iconResourceId),
       taskbarCreatedMessage_(RegisterWindowMessageW(L"TaskbarCreated")) {}
 
 TrayIcon::~TrayIcon() {
@@ -57,6 +55,10 @@ bool TrayIcon::Add(HWND window, const wchar_t* tip) {
   if (shown_) return true;
   window_ = window;
   tip_ = tip;
+  // The small icon's size at the window's DPI, taken from the icon's own images.
+  icon_.reset(static_cast<HICON>(LoadImageW(ui::Instance(), MAKEINTRESOURCEW(iconResourceId_),
+                                            IMAGE_ICON, ui::SystemMetric(window, SM_CXSMICON),
+                                            ui::SystemMetric(window, SM_CYSMICON), 0)));
   shown_ = AddToShell();
   return shown_;
 }

@@ -29,7 +29,8 @@ constexpr wchar_t kMainWindowTip[] =
 
 class TrayIcon {
  public:
-  // The icon is that resource of the program at the small icon size.
+  // The icon is that resource of the program at the small icon size of the
+  // window's DPI, loaded when it is added.
   explicit TrayIcon(int iconResourceId);
   // A shown icon goes with its object.
   ~TrayIcon();
@@ -68,6 +69,7 @@ class TrayIcon {
   // without it keeps sending the mouse messages alone.
   bool AddToShell();
 
+  int iconResourceId_;
   ui::UniqueIcon icon_;    // owned here; the shell copies it when the icon is added
   HWND window_ = nullptr;  // the main window, which owns this object
   std::wstring tip_;

@@ -104,6 +104,8 @@ bool TfrmOpenDlg::CreateWindowAndControls(HWND owner) {
 
   // Escape closes the dialog as its close box does.
   onEscape = [this] { EndModal(IDCANCEL); };
+  // The preview's icons are taken out again at the size of the new DPI.
+  onDpiChanged = [this] { ShowPreview(); };
   lbxFileList.onClick = [this] { lbxFileListClick(); };
   btnOpen.onClick = [this] { btnOpenClick(); };
   btnDefFile.onClick = [this] { btnDefFileClick(); };
@@ -151,7 +153,10 @@ std::optional<std::string> TfrmOpenDlg::SelectedEntry() const {
 void TfrmOpenDlg::ShowPreview() {
   PreviewImage* const images[kSlotCount] = {&Image1, &Image2, &Image3, &Image4,
                                             &Image5, &Image6, &Image7, &Image8};
-  for (int i = 0; i < kSlotCount; ++i) images[i]->Show(ui::LargeShellIcon(PreviewSlotPaths[i]));
+  const int size = ui::Scale(hwnd(), 32);
+  for (int i = 0; i < kSlotCount; ++i) {
+    images[i]->Show(ui::LargeShellIcon(PreviewSlotPaths[i], size));
+  }
 }
 
 void TfrmOpenDlg::lbxFileListClick() {
@@ -245,7 +250,9 @@ std::optional<std::string> ChooseDefaultDataFile(const Model& model, DataFileHos
   frmOpenDlg.btnDeleteFile.SetVisible(false);
   frmOpenDlg.SetText(kDefaultChoiceCaption);
   const RECT settings = settingsDialog.ScreenRect();
-  frmOpenDlg.MoveTo(settings.left + kDefaultChoiceOffset.x, settings.top + kDefaultChoiceOffset.y);
+  HWND from = settingsDialog.hwnd();
+  frmOpenDlg.MoveTo(settings.left + ui::Scale(from, kDefaultChoiceOffset.x),
+                    settings.top + ui::Scale(from, kDefaultChoiceOffset.y));
   frmOpenDlg.ShowModal();
   if (!WasChosen(frmOpenDlg.OpenDialogResult)) return std::nullopt;
   return frmOpenDlg.ChosenDataFileName;

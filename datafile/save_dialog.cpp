@@ -16,7 +16,8 @@ const ui::FormDef kSaveDlgDef = {
     /*fontHeight=*/12,
 };
 
-// Where the dialog stands against the settings dialog's top-left corner.
+// Where the dialog stands against the settings dialog's top-left corner, at
+// 96 DPI: scaled by the settings dialog's.
 constexpr POINT kSettingsOffset = {62, 192};
 
 constexpr wchar_t kOverwriteQuestion[] =
@@ -86,7 +87,9 @@ bool TfrmSaveDlg::CreateWindowAndControls() {
 
 void TfrmSaveDlg::FormShow() {
   const RECT settings = settingsDialog_.ScreenRect();
-  MoveTo(settings.left + kSettingsOffset.x, settings.top + kSettingsOffset.y);
+  HWND from = settingsDialog_.hwnd();
+  MoveTo(settings.left + ui::Scale(from, kSettingsOffset.x),
+         settings.top + ui::Scale(from, kSettingsOffset.y));
 }
 
 void TfrmSaveDlg::lbxSavedFileListClick() {

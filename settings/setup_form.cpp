@@ -141,6 +141,7 @@ bool TSetupForm::CreateControlsOfPages() {
 void TSetupForm::WireHandlers() {
   onShow = [this] { FormShow(); };
   onEscape = [this] { EndModal(IDCANCEL); };
+  onDpiChanged = [this] { RefetchSlotIcons(); };
 
   Button1.onClick = [this] { Button1Click(); };
   Button2.onClick = [this] { Button2Click(); };

@@ -177,6 +177,7 @@ class TSetupForm : public ui::Form {
   // The launch-list page.
   void FillSlotRows();
   void ShowSlotRow(int index);
+  void RefetchSlotIcons();
   // Runs a change of the working copy and shows the rows as they are then.
   void ChangeSlots(const std::function<void()>& change);
   void ClearSlot(int index);

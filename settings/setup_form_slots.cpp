@@ -50,6 +50,14 @@ void TSetupForm::ChangeSlots(const std::function<void()>& change) {
   for (int k = 0; k < kSlotCount; ++k) ShowSlotRow(k);
 }
 
+void TSetupForm::RefetchSlotIcons() {
+  // At a new DPI the rows' icons are taken out again at the new size.
+  const int size = ui::Scale(hwnd(), 32);
+  ChangeSlots([&] {
+    for (auto& slot : slots_) slot.icon = ui::Share(ui::LargeShellIcon(slot.path, size));
+  });
+}
+
 void TSetupForm::ClearSlot(int index) {
   ChangeSlots([&] { ClearSetupSlot(slots_, index); });
 }
@@ -65,7 +73,7 @@ void TSetupForm::BrowseSlot(int index) {
   }
   ChangeSlots([&] {
     slots_[index].path = *path;
-    slots_[index].icon = ui::Share(ui::LargeShellIcon(*path));
+    slots_[index].icon = ui::Share(ui::LargeShellIcon(*path, ui::Scale(hwnd(), 32)));
   });
 }
 

@@ -36,7 +36,8 @@ LRESULT ResShowPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       RECT rect;
       GetClientRect(hwnd(), &rect);
       FillBackground(dc, rect, kSkyBlue);
-      InflateRect(&rect, -ui::Scale(kPanelBorderWidth), -ui::Scale(kPanelBorderWidth));
+      const int border = ui::Scale(hwnd(), kPanelBorderWidth);
+      InflateRect(&rect, -border, -border);
       DrawEdge(dc, &rect, BDR_SUNKENINNER, BF_RECT);
       return 0;
     }
@@ -88,14 +89,8 @@ bool TfrmResShow::CreateWindowAndControls() {
   // clang-format on
   if (!CreateControls(controls)) return false;
 
-  // The system row is also underlined, which the form's fonts are not.
-  LOGFONTW face{};
-  GetObjectW(Font(15, true), sizeof face, &face);
-  face.lfUnderline = TRUE;
-  underlinedFont_.reset(CreateFontIndirectW(&face));
-  for (ui::Label* label : {&Label3, &lblSysRes}) {
-    SendMessageW(label->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(underlinedFont_.get()), FALSE);
-  }
+  UnderlineSystemRow();
+  onDpiChanged = [this] { UnderlineSystemRow(); };
 
   Label4.SetColor(kSkyBlue);
   for (ui::Label* label : {&Label1, &lblUserRes, &Label2, &lblGDIRes}) {
@@ -118,11 +113,23 @@ bool TfrmResShow::CreateWindowAndControls() {
   return true;
 }
 
+void TfrmResShow::UnderlineSystemRow() {
+  // The system row is also underlined, which the form's fonts are not.
+  LOGFONTW face{};
+  GetObjectW(Font(15, true), sizeof face, &face);
+  face.lfUnderline = TRUE;
+  ui::UniqueFont underlined(CreateFontIndirectW(&face));
+  for (ui::Label* label : {&Label3, &lblSysRes}) {
+    SendMessageW(label->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(underlined.get()), FALSE);
+  }
+  underlinedFont_ = std::move(underlined);  // the labels no longer use the old one
+}
+
 void TfrmResShow::FormShow() {
   // Against the main window's right edge, a little lower than its top, where
   // the main window stands now.
   const RECT main = mainForm_.ScreenRect();
-  MoveTo(main.right, main.top + kBelowMainTop);
+  MoveTo(main.right, main.top + ui::Scale(mainForm_.hwnd(), kBelowMainTop));
 }
 
 void TfrmResShow::Panel1Click() {

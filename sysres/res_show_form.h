@@ -41,6 +41,9 @@ class TfrmResShow : public ui::Form {
   ui::Label Label3, lblSysRes;
 
  private:
+  // Gives the system row its underlined face, at the form's DPI.
+  void UnderlineSystemRow();
+
   ui::Form& mainForm_;
   // The system row's bold, underlined face; the dialog owns it, its two
   // labels use it.

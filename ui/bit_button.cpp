@@ -9,26 +9,27 @@ namespace {
 
 // An icon of the glyph: black where the glyph is, transparent elsewhere, so
 // that it sits on whatever face the button has.
-UniqueIcon MakeGlyph(Glyph) {
-  constexpr int kWidth = 15, kHeight = 25;
-  constexpr int kCentre = kWidth / 2, kHeadHeight = 7, kShaftHalfWidth = 1;
+// Drawn at `dpi` from its size at 96 DPI.
+UniqueIcon MakeGlyph(Glyph, int dpi) {
+  const int width = ScaleTo(dpi, 15), height = ScaleTo(dpi, 25);
+  const int centre = width / 2, headHeight = ScaleTo(dpi, 7), shaftHalfWidth = ScaleTo(dpi, 1);
   // The mask keeps the background where its bit is 1. Rows of a monochrome
   // bitmap are padded to 16 bits.
-  constexpr int kRowBytes = 2;
-  std::vector<unsigned char> maskBits(kRowBytes * kHeight, 0);
-  for (int y = 0; y < kHeight; ++y) {
-    const int fromTip = y < kHeight / 2 ? y : kHeight - 1 - y;
-    const int halfWidth = fromTip < kHeadHeight ? fromTip : kShaftHalfWidth;
-    for (int x = 0; x < kWidth; ++x) {
-      if (std::abs(x - kCentre) > halfWidth) {
-        maskBits[y * kRowBytes + x / 8] |= static_cast<unsigned char>(0x80 >> (x % 8));
+  const int rowBytes = (width + 15) / 16 * 2;
+  std::vector<unsigned char> maskBits(rowBytes * height, 0);
+  for (int y = 0; y < height; ++y) {
+    const int fromTip = y < height / 2 ? y : height - 1 - y;
+    const int halfWidth = fromTip < headHeight ? fromTip : shaftHalfWidth;
+    for (int x = 0; x < width; ++x) {
+      if (std::abs(x - centre) > halfWidth) {
+        maskBits[y * rowBytes + x / 8] |= static_cast<unsigned char>(0x80 >> (x % 8));
       }
     }
   }
-  UniqueGdiObject<HBITMAP> mask(CreateBitmap(kWidth, kHeight, 1, 1, maskBits.data()));
+  UniqueGdiObject<HBITMAP> mask(CreateBitmap(width, height, 1, 1, maskBits.data()));
   // All black: the mask alone decides what shows.
-  const std::vector<std::uint32_t> black(kWidth * kHeight, 0);
-  UniqueGdiObject<HBITMAP> colour(CreateBitmap(kWidth, kHeight, 1, 32, black.data()));
+  const std::vector<std::uint32_t> black(width * height, 0);
+  UniqueGdiObject<HBITMAP> colour(CreateBitmap(width, height, 1, 32, black.data()));
   if (!mask || !colour) return UniqueIcon();
   ICONINFO info{};
   info.fIcon = TRUE;
@@ -44,9 +45,19 @@ bool BitButton::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
   HWND button = CreateWindowExW(0, L"BUTTON", L"", kStyle, r.left, r.top, r.right - r.left,
                                 r.bottom - r.top, parent, nullptr, Instance(), nullptr);
   if (!Subclass(button)) return false;
-  picture_ = MakeGlyph(glyph_);
-  SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(picture_.get()));
+  ShowGlyph();
   return true;
+}
+
+void BitButton::Place(const RECT& bounds) {
+  Control::Place(bounds);
+  ShowGlyph();
+}
+
+void BitButton::ShowGlyph() {
+  UniqueIcon picture = MakeGlyph(glyph_, Dpi(hwnd()));
+  SendMessageW(hwnd(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(picture.get()));
+  picture_ = std::move(picture);  // the old one goes once the button has let it go
 }
 
 bool BitButton::HandleCommand(UINT notifyCode) {

@@ -14,12 +14,15 @@ enum class Glyph {
 class BitButton : public Control {
  public:
   explicit BitButton(Glyph glyph) : glyph_(glyph) {}
+  void Place(const RECT& bounds) override;
 
  protected:
   bool CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
   bool HandleCommand(UINT notifyCode) override;
 
  private:
+  // Draws the glyph at the button's DPI and shows it.
+  void ShowGlyph();
   Glyph glyph_;
   UniqueIcon picture_;  // the glyph as the button shows it; the button does not destroy it
 };

@@ -18,12 +18,15 @@ struct ComboBoxDef {
 class ComboBox : public Control {
  public:
   explicit ComboBox(const ComboBoxDef& def) : items_(def.items.begin(), def.items.end()) {}
+  void Place(const RECT& bounds) override;
 
  protected:
   // The row's height is that of the closed box; the list opens below it.
   bool CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
 
  private:
+  // The height of the open list below the box.
+  int ListHeight(HWND parent) const;
   std::vector<std::wstring> items_;
 };
 

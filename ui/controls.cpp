@@ -29,15 +29,24 @@ std::wstring ControlClassName(const wchar_t* kind) {
   return ClassPrefix() + kind;
 }
 
+RECT ScaledBounds(int dpi, const ControlDef& def) {
+  return RECT{ScaleTo(dpi, def.left), ScaleTo(dpi, def.top), ScaleTo(dpi, def.left + def.width),
+              ScaleTo(dpi, def.top + def.height)};
+}
+
 bool Control::Create(HWND parent, const ControlDef& def, HFONT font) {
   font_ = font;
-  const RECT bounds{Scale(def.left), Scale(def.top), Scale(def.left + def.width),
-                    Scale(def.top + def.height)};
+  const RECT bounds = ScaledBounds(Dpi(parent), def);
   if (!CreateWindowFor(parent, def, bounds)) return false;
   SetHint(def.hint != nullptr ? def.hint : L"");
   SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (def.caption != nullptr && *def.caption != L'\0') SetText(def.caption);
   return true;
+}
+
+void Control::Place(const RECT& bounds) {
+  SetWindowPos(hwnd(), nullptr, bounds.left, bounds.top, bounds.right - bounds.left,
+               bounds.bottom - bounds.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -92,6 +101,11 @@ bool Label::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
   RegisterWindowClass(ControlClassName(kLabelClass).c_str(), 0, nullptr);
   return CreateHandle(0, ControlClassName(kLabelClass).c_str(), L"", kChildStyle, r.left, r.top,
                       r.right - r.left, r.bottom - r.top, parent, nullptr);
+}
+
+void Label::Place(const RECT& bounds) {
+  Control::Place(bounds);
+  FitToText();
 }
 
 void Label::SetColor(COLORREF color) {
@@ -174,7 +188,7 @@ LRESULT GroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
     const std::wstring caption = Text();
     if (!caption.empty()) {
-      RECT text{Scale(8), 0, rect.right - Scale(8), metrics.tmHeight};
+      RECT text{Scale(hwnd(), 8), 0, rect.right - Scale(hwnd(), 8), metrics.tmHeight};
       DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
                 DT_CALCRECT | DT_NOPREFIX | DT_SINGLELINE);
       SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
@@ -218,8 +232,9 @@ LRESULT Image::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       RECT rect;
       GetClientRect(hwnd(), &rect);
       FillBackground(dc, rect, color_);
-      if (icon_ != nullptr)
-        DrawIconEx(dc, 0, 0, icon_, Scale(32), Scale(32), 0, nullptr, DI_NORMAL);
+      // At the icon's own size: whoever loads it asks for the size the DPI needs,
+      // which looks better than a smaller icon stretched.
+      if (icon_ != nullptr) DrawIconEx(dc, 0, 0, icon_, 0, 0, 0, nullptr, DI_NORMAL);
       return 0;
     }
   }

@@ -36,12 +36,18 @@ struct ControlDef {
   bool bold = false;
 };
 
+// The place of a row in its parent's client area at `dpi`.
+RECT ScaledBounds(int dpi, const ControlDef& def);
+
 class Control : public Window {
  public:
   // Creates the control's window inside `parent` as the row describes it.
   // False when the system made no window.
   bool Create(HWND parent, const ControlDef& def, HFONT font);
   HFONT font() const { return font_; }
+  // Moves the control to `bounds` (parent's client coordinates), laying out
+  // what it holds again: the form calls this at a new DPI, after the font.
+  virtual void Place(const RECT& bounds);
 
   std::function<void()> onClick;
   std::function<void()> onDblClick;
@@ -65,6 +71,7 @@ class Panel : public Control {
 // Text on the form's face, or on a colour of its own; optionally sized to its text.
 class Label : public Control {
  public:
+  void Place(const RECT& bounds) override;
   void SetColor(COLORREF color);
   // The colour of the text; CLR_INVALID: the system's button text colour.
   void SetTextColor(COLORREF color);

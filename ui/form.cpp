@@ -3,11 +3,19 @@
 #include "ui/application.h"
 #include "ui/hint_text.h"
 
+// Per-monitor DPI messages of Windows 8.1 and 10, missing from older headers.
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
+
 namespace ui {
 
 Form::~Form() {
   // The handlers may reach into the derived form, which is gone by now.
-  onShow = onClose = onDestroy = onEscape = nullptr;
+  onShow = onClose = onDestroy = onEscape = onDpiChanged = nullptr;
   // A window that goes with its object ends nothing: closing ends the program.
   endsProgram = false;
   // The window goes before the fonts its controls still use.
@@ -16,20 +24,18 @@ Form::~Form() {
 
 bool Form::CreateForm(const FormDef& def, HWND owner) {
   RegisterWindowClass(def.className, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  def_ = def;
   fontName_ = def.fontName;
-  font_ = Font(def.fontHeight);
-  borderWidth_ = Scale(def.borderWidth);
   owner_ = owner;
-
-  RECT frame{0, 0, Scale(def.clientWidth) + 2 * borderWidth_,
-             Scale(def.clientHeight) + 2 * borderWidth_};
-  AdjustWindowRectEx(&frame, def.style, FALSE, def.exStyle);
+  // Made first without a size: its DPI is that of the monitor it comes up on.
   if (!CreateHandle(def.exStyle, def.className, def.caption, def.style, CW_USEDEFAULT,
-                    CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, owner,
-                    nullptr)) {
+                    CW_USEDEFAULT, 0, 0, owner, nullptr)) {
     return false;
   }
-  SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  const int dpi = Dpi(hwnd());
+  const SIZE size = FrameSize(dpi);
+  const RECT place = ScreenRect();
+  LayOut(dpi, RECT{place.left, place.top, place.left + size.cx, place.top + size.cy});
   return true;
 }
 
@@ -40,8 +46,40 @@ bool Form::CreateControls(std::span<const ControlDef> table) {
                  : row.parent != nullptr ? row.parent->font()
                                          : font_;
     if (!row.control->Create(parent, row, font)) return false;
+    controls_.push_back(row);
   }
   return true;
+}
+
+SIZE Form::FrameSize(int dpi) const {
+  const int border = ScaleTo(dpi, def_.borderWidth);
+  RECT frame{0, 0, ScaleTo(dpi, def_.clientWidth) + 2 * border,
+             ScaleTo(dpi, def_.clientHeight) + 2 * border};
+  AdjustFrame(frame, def_.style, def_.exStyle, dpi);
+  return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void Form::LayOut(int dpi, const RECT& frame) {
+  // The controls keep the old fonts until they are given the new ones.
+  const auto oldFonts = std::move(fonts_);
+  fonts_.clear();
+  dpi_ = dpi;
+  font_ = Font(def_.fontHeight);
+  borderWidth_ = ScaleTo(dpi, def_.borderWidth);
+  SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  // Parents come before their children, so a child can take its parent's new font.
+  for (const ControlDef& row : controls_) {
+    HFONT font = row.fontHeight != 0     ? Font(row.fontHeight, row.bold)
+                 : row.parent != nullptr ? row.parent->font()
+                                         : font_;
+    SendMessageW(row.control->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    row.control->Place(ScaledBounds(dpi, row));
+  }
+  if (onDpiChanged) onDpiChanged();
+  // SWP_FRAMECHANGED: the inner border, part of the frame, has a new width too.
+  SetWindowPos(hwnd(), nullptr, frame.left, frame.top, frame.right - frame.left,
+               frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void Form::SetTabOrder(std::initializer_list<const Window*> controls) {
@@ -57,7 +95,7 @@ HFONT Form::Font(int heightAt96Dpi, bool bold) {
   UniqueFont& font = fonts_[{heightAt96Dpi, bold}];
   if (!font) {
     LOGFONTW face{};
-    face.lfHeight = -Scale(heightAt96Dpi);
+    face.lfHeight = -ScaleTo(dpi_, heightAt96Dpi);
     face.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     face.lfCharSet = SHIFTJIS_CHARSET;
     face.lfQuality = DEFAULT_QUALITY;
@@ -169,6 +207,14 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case WM_GETDPISCALEDSIZE:
+      // The size the form asks for at the new DPI, rather than its old size scaled.
+      *reinterpret_cast<SIZE*>(lParam) = FrameSize(static_cast<int>(wParam));
+      return TRUE;
+    case WM_DPICHANGED:
+      // Moved to a monitor of another DPI: laid out anew, at the place the system suggests.
+      LayOut(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_SHOWWINDOW:
       // Sent before the window becomes visible, so onShow may still move it.
       if (wParam != FALSE && onShow) onShow();

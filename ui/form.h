@@ -6,6 +6,7 @@
 #include <map>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "ui/controls.h"
 #include "ui/handles.h"
@@ -29,6 +30,8 @@ struct FormDef {
 constexpr DWORD kFixedSingleStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
+// A form lays itself out at the DPI of the monitor it stands on, and again at
+// the new DPI when it is moved to a monitor of another (WM_DPICHANGED).
 class Form : public Window {
  public:
   ~Form() override;
@@ -45,6 +48,7 @@ class Form : public Window {
   // A font of the form's face at another height, owned by the form.
   HFONT Font(int heightAt96Dpi, bool bold = false);
   HFONT font() const { return font_; }
+  int LayoutDpi() const override { return dpi_; }
 
   void Show();
   void Hide();
@@ -65,6 +69,9 @@ class Form : public Window {
   std::function<void()> onClose;    // the window is closing
   std::function<void()> onDestroy;  // the window is going away
   std::function<void()> onEscape;   // Escape pressed (modal forms)
+  // The form and its table's controls have been laid out at a new DPI; what
+  // the form made itself from 96-DPI values is made again here.
+  std::function<void()> onDpiChanged;
 
   // Opened by a right click anywhere on the form.
   PopupMenu* popupMenu = nullptr;
@@ -77,7 +84,15 @@ class Form : public Window {
  private:
   void PaintInnerBorder();
   bool InClientArea(POINT screenPoint) const;
+  // The window's size around the client area at `dpi`.
+  SIZE FrameSize(int dpi) const;
+  // Fonts, the inner border and every control of the tables at `dpi`; the
+  // window then takes `frame` (screen coordinates).
+  void LayOut(int dpi, const RECT& frame);
 
+  FormDef def_{};
+  int dpi_ = 0;                       // 0 until the window exists
+  std::vector<ControlDef> controls_;  // every table's rows, to be laid out again
   int borderWidth_ = 0;
   HFONT font_ = nullptr;  // one of fonts_
   std::wstring fontName_;

@@ -99,7 +99,7 @@ void KeepInside(RECT& rect, const RECT& area) {
 // Called from WM_INITDIALOG, before the dialog is first shown.
 void BuildBox(HWND dialog, const Box& box) {
   const WindowDc screen(nullptr);
-  const int margin = Scale(kMargin);
+  const int margin = Scale(dialog, kMargin);
 
   // The monitor the box appears on: the owner's, or the primary one.
   MONITORINFO monitor{};
@@ -111,14 +111,17 @@ void BuildBox(HWND dialog, const Box& box) {
   // about where the system's message box wraps it.
   int textLeft = margin;
   int iconHeight = 0;
-  HICON icon = box.icon ? LoadIconW(nullptr, box.icon) : nullptr;
+  // The system's icon at the size of the box's DPI; LR_SHARED: the system keeps it.
+  const int iconWidth = SystemMetric(dialog, SM_CXICON);
+  HICON icon = box.icon ? static_cast<HICON>(LoadImageW(nullptr, box.icon, IMAGE_ICON, iconWidth,
+                                                        SystemMetric(dialog, SM_CYICON), LR_SHARED))
+                        : nullptr;
   if (icon) {
-    const int iconWidth = GetSystemMetrics(SM_CXICON);
-    iconHeight = GetSystemMetrics(SM_CYICON);
+    iconHeight = SystemMetric(dialog, SM_CYICON);
     const RECT iconRect{margin, margin, margin + iconWidth, margin + iconHeight};
     HWND iconControl = AddChild(dialog, L"STATIC", nullptr, SS_ICON, -1, iconRect, nullptr);
     SendMessageW(iconControl, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-    textLeft += iconWidth + Scale(kIconTextGap);
+    textLeft += iconWidth + Scale(dialog, kIconTextGap);
   }
   const int workWidth = monitor.rcWork.right - monitor.rcWork.left;
   const SIZE text = MeasureText(screen.get(), box.font, box.text, workWidth * 5 / 8 - textLeft);
@@ -131,19 +134,19 @@ void BuildBox(HWND dialog, const Box& box) {
 
   // The client area is wide enough for the content, the row of buttons and the
   // caption, which would otherwise be cut short on a box with little text.
-  const int buttonWidth = Scale(kButtonWidth);
-  const int buttonHeight = Scale(kButtonHeight);
-  const int buttonGap = Scale(kButtonGap);
+  const int buttonWidth = Scale(dialog, kButtonWidth);
+  const int buttonHeight = Scale(dialog, kButtonHeight);
+  const int buttonGap = Scale(dialog, kButtonGap);
   const int buttonCount = static_cast<int>(box.buttons.size());
   const int rowWidth = buttonCount * buttonWidth + (buttonCount - 1) * buttonGap;
   const NONCLIENTMETRICSW metrics = NonClientMetrics();
   const UniqueFont captionFont(CreateFontIndirectW(&metrics.lfCaptionFont));
   const int captionWidth = TextWidth(screen.get(), captionFont.get(), box.caption.c_str()) +
-                           metrics.iCaptionWidth + Scale(2 * kMargin);
+                           metrics.iCaptionWidth + Scale(dialog, 2 * kMargin);
   const int clientWidth =
       std::max({static_cast<int>(textRect.right) + margin, rowWidth + 2 * margin, captionWidth});
 
-  const int buttonTop = contentBottom + Scale(kContentButtonGap);
+  const int buttonTop = contentBottom + Scale(dialog, kContentButtonGap);
   int buttonLeft = (clientWidth - rowWidth) / 2;
   for (size_t i = 0; i < box.buttons.size(); ++i) {
     // The first button is the default one and starts the tab order.
@@ -261,7 +264,10 @@ HWND BoxOwner(HWND asking) {
 int ShowBox(HWND owner, Box box, UINT sound) {
   owner = BoxOwner(owner);
 
-  const NONCLIENTMETRICSW metrics = NonClientMetrics();
+  // The system gives its message font at the screen's DPI; the box shows it at
+  // its owner's, which differs on a monitor of other scaling.
+  NONCLIENTMETRICSW metrics = NonClientMetrics();
+  metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, Dpi(owner), Dpi(nullptr));
   const UniqueFont font(CreateFontIndirectW(&metrics.lfMessageFont));
   box.font = font.get();
 

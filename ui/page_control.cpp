@@ -33,6 +33,16 @@ void PageControl::AddPage(TabSheet& page) {
   if (index < 0) return;
   pages_.push_back(&page);
   // The tabs are known only now, and with them the area left for the pages.
+  FitPages();
+  if (pages_.size() == 1) ShowPage(0);
+}
+
+void PageControl::Place(const RECT& bounds) {
+  Control::Place(bounds);
+  FitPages();
+}
+
+void PageControl::FitPages() {
   RECT area;
   GetClientRect(hwnd(), &area);
   SendMessageW(hwnd(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
@@ -40,7 +50,6 @@ void PageControl::AddPage(TabSheet& page) {
     SetWindowPos(each->hwnd(), HWND_TOP, area.left, area.top, area.right - area.left,
                  area.bottom - area.top, SWP_NOACTIVATE);
   }
-  if (pages_.size() == 1) ShowPage(0);
 }
 
 void PageControl::SetActivePage(TabSheet& page) {

@@ -11,6 +11,10 @@
 namespace ui {
 
 class TabSheet : public Control {
+ public:
+  // The page control places its pages.
+  void Place(const RECT&) override {}
+
  protected:
   bool CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
 };
@@ -23,6 +27,7 @@ class PageControl : public Control {
   void AddPage(TabSheet& page);
   void SetActivePage(TabSheet& page);
   TabSheet* ActivePage() const;
+  void Place(const RECT& bounds) override;
 
  protected:
   bool CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
@@ -30,6 +35,8 @@ class PageControl : public Control {
 
  private:
   void ShowPage(int index);
+  // Fits every page into the area below the tabs.
+  void FitPages();
 
   std::vector<TabSheet*> pages_;
 };

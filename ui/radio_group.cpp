@@ -17,25 +17,40 @@ constexpr int kItemHeight = 18;
 RadioGroup::RadioGroup(const RadioGroupDef& def)
     : items_(def.items.begin(), def.items.end()), columns_(std::max(def.columns, 1)) {}
 
+RECT RadioGroup::ItemBounds(int index, int width) const {
+  HWND parent = GetParent(hwnd());
+  const int columnWidth = (width - 2 * Scale(parent, kMargin)) / columns_;
+  const int left = Scale(parent, kMargin) + index % columns_ * columnWidth;
+  const int top = Scale(parent, kCaptionHeight + index / columns_ * kItemHeight);
+  return RECT{left, top, left + columnWidth, top + Scale(parent, kItemHeight)};
+}
+
 bool RadioGroup::CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) {
   if (!GroupBox::CreateWindowFor(parent, def, bounds)) return false;
-  const int columnWidth = (bounds.right - bounds.left - 2 * Scale(kMargin)) / columns_;
   for (std::size_t i = 0; i < items_.size(); ++i) {
-    const int column = static_cast<int>(i) % columns_;
-    const int row = static_cast<int>(i) / columns_;
+    const RECT item = ItemBounds(static_cast<int>(i), bounds.right - bounds.left);
     // The first button starts the group and is the one Tab reaches; the
     // arrow keys move between the others.
     const DWORD style =
         WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0);
-    HWND button = CreateWindowExW(
-        0, L"BUTTON", items_[i].c_str(), style, Scale(kMargin) + column * columnWidth,
-        Scale(kCaptionHeight + row * kItemHeight), columnWidth, Scale(kItemHeight), hwnd(),
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstItemId + i)), Instance(), nullptr);
+    HWND button = CreateWindowExW(0, L"BUTTON", items_[i].c_str(), style, item.left, item.top,
+                                  item.right - item.left, item.bottom - item.top, hwnd(),
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstItemId + i)),
+                                  Instance(), nullptr);
     if (button == nullptr) return false;
     buttons_.push_back(button);
   }
   SetItemIndex(0);
   return true;
+}
+
+void RadioGroup::Place(const RECT& bounds) {
+  GroupBox::Place(bounds);
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    const RECT item = ItemBounds(static_cast<int>(i), bounds.right - bounds.left);
+    SetWindowPos(buttons_[i], nullptr, item.left, item.top, item.right - item.left,
+                 item.bottom - item.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 int RadioGroup::ItemIndex() const {

@@ -27,12 +27,15 @@ class RadioGroup : public GroupBox {
   void SetItemIndex(int index);
   // The radio button of an item, for tests and keyboard focus.
   HWND ItemHandle(int index) const;
+  void Place(const RECT& bounds) override;
 
  protected:
   bool CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  // Where item `index` stands in a group `width` pixels wide.
+  RECT ItemBounds(int index, int width) const;
   std::vector<std::wstring> items_;
   int columns_;
   std::vector<HWND> buttons_;  // children of the group, destroyed with it

@@ -11,16 +11,58 @@ namespace {
 // The property that ties a window handle to its object.
 constexpr wchar_t kObjectProperty[] = L"ui.Window";
 
+// A function of user32 that older Windows lacks (the per-monitor DPI calls
+// came with Windows 10 1607): looked up once, nullptr where it is missing.
+template <typename Function>
+Function User32Function(const char* name) {
+  HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  FARPROC address = user32 != nullptr ? GetProcAddress(user32, name) : nullptr;
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
+}
+
+int ScreenDpi() {
+  const WindowDc screen(nullptr);
+  const int value = screen.get() != nullptr ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
+  return value > 0 ? value : 96;
+}
+
 }  // namespace
 
-int Scale(int pixelsAt96Dpi) {
-  // The program is system-DPI aware: the DPI is the same for its whole run.
-  static const int dpi = [] {
-    const WindowDc screen(nullptr);
-    const int value = screen.get() != nullptr ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
-    return value > 0 ? value : 96;
-  }();
+int Dpi(HWND hwnd) {
+  if (hwnd == nullptr) return ScreenDpi();
+  HWND root = GetAncestor(hwnd, GA_ROOT);
+  if (const Window* form = Window::FromHandle(root != nullptr ? root : hwnd)) {
+    if (form->LayoutDpi() > 0) return form->LayoutDpi();
+  }
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = User32Function<GetDpiForWindowFn>("GetDpiForWindow");
+  const UINT dpi = getDpiForWindow != nullptr ? getDpiForWindow(hwnd) : 0;
+  return dpi > 0 ? static_cast<int>(dpi) : ScreenDpi();
+}
+
+int Scale(HWND hwnd, int pixelsAt96Dpi) {
+  return ScaleTo(Dpi(hwnd), pixelsAt96Dpi);
+}
+
+int ScaleTo(int dpi, int pixelsAt96Dpi) {
   return MulDiv(pixelsAt96Dpi, dpi, 96);
+}
+
+int SystemMetric(HWND hwnd, int index) {
+  using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+  static const auto forDpi = User32Function<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
+  // Without the call the system is DPI-aware for the whole screen only, and
+  // the plain metric is the window's.
+  if (forDpi == nullptr) return GetSystemMetrics(index);
+  return forDpi(index, static_cast<UINT>(Dpi(hwnd)));
+}
+
+void AdjustFrame(RECT& rect, DWORD style, DWORD exStyle, int dpi) {
+  using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto forDpi = User32Function<AdjustForDpiFn>("AdjustWindowRectExForDpi");
+  if (forDpi == nullptr || !forDpi(&rect, style, FALSE, exStyle, static_cast<UINT>(dpi))) {
+    AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+  }
 }
 
 HINSTANCE Instance() {

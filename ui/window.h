@@ -8,9 +8,21 @@
 
 namespace ui {
 
-// Lengths in the program are given at 96 DPI; the program is system-DPI
-// aware, so they are scaled to the screen's DPI when windows are made.
-int Scale(int pixelsAt96Dpi);
+// Lengths in the program are given at 96 DPI. The program is aware of each
+// monitor's DPI: a length is scaled by the DPI of the window it belongs to.
+//
+// The DPI of `hwnd`'s top-level window: the one a form of the toolkit has
+// laid itself out for, else the system's answer for the window
+// (GetDpiForWindow, from Windows 10 1607 on), else the screen's. nullptr
+// gives the screen's.
+int Dpi(HWND hwnd);
+int Scale(HWND hwnd, int pixelsAt96Dpi);
+// The same at a given DPI.
+int ScaleTo(int dpi, int pixelsAt96Dpi);
+// A system metric (SM_CXSMICON, say) at the DPI of `hwnd`.
+int SystemMetric(HWND hwnd, int index);
+// Widens a client rectangle to the window rectangle at `dpi`.
+void AdjustFrame(RECT& rect, DWORD style, DWORD exStyle, int dpi);
 
 // The process's instance handle.
 HINSTANCE Instance();
@@ -41,6 +53,8 @@ class Window {
   void SetEnabled(bool enabled);
   // The window's rectangle in screen coordinates.
   RECT ScreenRect() const;
+  // The DPI a form has laid itself out for; 0 for everything else.
+  virtual int LayoutDpi() const { return 0; }
 
  protected:
   // Registers a window class of the toolkit (once) whose procedure is

@@ -391,5 +391,48 @@ TEST_F(SettingsDialogStartup, TheButtonRegistersAndTheMenuFollows) {
   EXPECT_FALSE(LinkExists());
 }
 
+std::pair<LONG, LONG> OffsetOf(HWND window, HWND from) {
+  RECT rect, fromRect;
+  GetWindowRect(window, &rect);
+  GetWindowRect(from, &fromRect);
+  return {rect.left - fromRect.left, rect.top - fromRect.top};
+}
+
+TEST_F(SettingsDialogStartup, At150PercentEveryOffsetBetweenWindowsIsScaled) {
+  // Wine gives a program the prefix's LogPixels as it starts; 96 comes back at
+  // once for every other program.
+  auto setLogPixels = [](DWORD dpi) {
+    HKEY desktop = nullptr;
+    RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_SET_VALUE,
+                    nullptr, &desktop, nullptr);
+    RegSetValueExW(desktop, L"LogPixels", 0, REG_DWORD, reinterpret_cast<BYTE*>(&dpi), sizeof dpi);
+    RegCloseKey(desktop);
+  };
+  setLogPixels(144);
+  StartLauncher();
+  setLogPixels(96);
+  ASSERT_FALSE(HasFatalFailure());
+  ASSERT_NO_FATAL_FAILURE(OpenSettings());
+  EXPECT_EQ(ControlOutsideItsParent(dialog), L"");
+  Click(SettingsButton(L"設定保存(&S)..."));
+  HWND save = WaitForVisibleWindow(launcher.processId(), L"TfrmSaveDlg");
+  ASSERT_NE(save, nullptr) << "no save dialog";
+  EXPECT_EQ(OffsetOf(save, dialog), std::make_pair(93L, 288L));  // (62, 192)
+  Click(ButtonOf(save, L"キャンセル(&C)"));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(save); }));
+  ASSERT_NO_FATAL_FAILURE(ShowEnvironmentPage());
+  Click(SettingsButton(L"Quorvane をスタートアップに登録する"));
+  HWND box = WaitForVisibleWindow(launcher.processId(), L"#32770");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(OffsetOf(box, dialog), std::make_pair(158L, 158L));  // 105
+  AnswerMessageBox();
+  ASSERT_NO_FATAL_FAILURE(CloseSettings());
+  ASSERT_NO_FATAL_FAILURE(ChooseFromMenu({'O', 'I'}));
+  box = WaitForVisibleWindow(launcher.processId(), L"#32770");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(OffsetOf(box, GetDesktopWindow()), std::make_pair(521L, 50L));
+  AnswerMessageBox();
+}
+
 }  // namespace
 }  // namespace qvntest

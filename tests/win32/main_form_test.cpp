@@ -210,6 +210,39 @@ TEST_F(MainFormTest, TheSlotRowLiesInsideTheGroupAtItsPitch) {
   EXPECT_EQ(hintLine.top, 67);
 }
 
+// What Windows sends a window moved to a monitor of `dpi`.
+void MoveToMonitorOfDpi(const ui::Form& form, int dpi) {
+  constexpr UINT kGetDpiScaledSize = 0x02E4, kDpiChanged = 0x02E0;  // not in older headers
+  const RECT rect = form.ScreenRect();
+  SIZE size{rect.right - rect.left, rect.bottom - rect.top};
+  SendMessageW(form.hwnd(), kGetDpiScaledSize, dpi, reinterpret_cast<LPARAM>(&size));
+  RECT suggested{rect.left, rect.top, rect.left + size.cx, rect.top + size.cy};
+  SendMessageW(form.hwnd(), kDpiChanged, MAKEWPARAM(dpi, dpi),
+               reinterpret_cast<LPARAM>(&suggested));
+}
+
+// Moved to monitors of other scaling, the main window lays itself out again;
+// the slot icons are taken out at the new size, not stretched.
+TEST_F(MainFormTest, LaysItselfOutAgainAtEachDpi) {
+  model.SlotList[0] = *ToAnsi(qvntest::BuiltProgramPath());
+  form.ShowSlotIcons();
+  for (int dpi : {120, 144, 192, 96}) {
+    MoveToMonitorOfDpi(form, dpi);
+    EXPECT_EQ(qvntest::ControlOutsideItsParent(form.hwnd()), L"") << dpi;
+    LOGFONTW face{};
+    GetObjectW(form.GroupBox1.font(), sizeof face, &face);
+    EXPECT_EQ(face.lfHeight, -MulDiv(13, dpi, 96));
+    const RECT group = form.GroupBox1.ScreenRect();
+    EXPECT_NEAR(group.right - group.left, MulDiv(323, dpi, 96), 1);
+    ICONINFO icon{};
+    ASSERT_TRUE(GetIconInfo(form.Image1.icon(), &icon));
+    BITMAP bitmap{};
+    GetObjectW(icon.hbmMask, sizeof bitmap, &bitmap);
+    EXPECT_EQ(bitmap.bmWidth, MulDiv(32, dpi, 96)) << dpi;
+    DeleteObject(icon.hbmColor), DeleteObject(icon.hbmMask);
+  }
+}
+
 TEST_F(MainFormTest, SlotHintsFollowWhichSlotsAreSet) {
   using qvntest::kSetSlotHint, qvntest::kUnsetSlotHint;
   // Start-up found no list to load: eight unset slots.

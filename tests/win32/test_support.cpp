@@ -376,6 +376,19 @@ HWND DescendantOf(HWND root, const std::wstring& className, const std::wstring& 
   return nullptr;
 }
 
+std::wstring ControlOutsideItsParent(HWND parent) {
+  RECT area, rect;
+  GetClientRect(parent, &area);
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    if (rect.left < 0 || rect.top < 0 || rect.right > area.right || rect.bottom > area.bottom)
+      return ClassOf(child) + L" \"" + TextOf(child) + L"\"";
+    if (std::wstring inner = ControlOutsideItsParent(child); !inner.empty()) return inner;
+  }
+  return L"";
+}
+
 bool PressInMenu(DWORD processId, std::initializer_list<WORD> keys) {
   if (WaitForMenu(processId) == nullptr) return false;
   for (WORD key : keys) PressKey(key);

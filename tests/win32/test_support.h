@@ -126,6 +126,9 @@ void PressFirstButton(HWND box);
 std::vector<HWND> DescendantsOf(HWND root, const std::wstring& className);
 HWND DescendantOf(HWND root, const std::wstring& className, const std::wstring& text);
 
+// A window inside `parent`, at any depth, that runs outside its parent's client area, or "".
+std::wstring ControlOutsideItsParent(HWND parent);
+
 // Waits for the launcher's pop-up menu as WaitForMenu does and presses keys
 // in it; false when no menu showed.
 bool PressInMenu(DWORD processId, std::initializer_list<WORD> keys);
