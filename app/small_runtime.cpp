@@ -10,6 +10,10 @@
 // emergency exception pool with its locks and threads runtime, and the
 // terminate handler's name demangler with the C library's formatted output:
 // together well over a quarter of the program.
+//
+// The library keeps its throw helpers in one file: should the program come to
+// need one that is not here, the linker brings that file in and reports the
+// ones below as defined twice. Add the missing helper here then.
 #include <windows.h>
 
 #include <cstdlib>

@@ -5,7 +5,8 @@
 #
 # It reports, each as the median of the runs and as a ratio against the bare
 # window, with the target beside it:
-#   - the time until the top-level window is visible          (<= 1.05)
+#   - the time until the top-level window is visible, also
+#     that of the fastest run of each                            (<= 1.05)
 #   - the working set once the program is idle after start-up   (<= 1.15)
 #   - the working set after Quorvane's settings dialog has been
 #     opened and closed (against the bare window's start-up)
@@ -192,6 +193,13 @@ done
 median_of() {  # <file> <column>
   awk -v c="$2" '$c >= 0 { print $c }' "$1" | summary | cut -d' ' -f1
 }
+# The fastest run of each: on a busy machine the medians carry the other
+# processes' load, the fastest runs mostly the programs' own work.
+min_of() {  # <file> <column>
+  awk -v c="$2" '$c >= 0 { print $c }' "$1" | sort -g | head -n 1
+}
+p_min="$(min_of "$WORK/program.txt" 1)"
+b_min="$(min_of "$WORK/baseline.txt" 1)"
 p_ms="$(median_of "$WORK/program.txt" 1)"
 p_ws="$(median_of "$WORK/program.txt" 2)"
 p_cpu="$(median_of "$WORK/program.txt" 3 || true)"
@@ -215,24 +223,28 @@ machine="$(uname -m), $(nproc) CPUs"
 model="$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)"
 [[ -n "$model" ]] && machine="$model, $machine"
 grep -qw hypervisor /proc/cpuinfo && machine="virtual machine: $machine"
+machine="$machine, load average $(cut -d' ' -f1 /proc/loadavg) at the end"
 
 # The report as a Markdown table: printed, and written into the README when asked.
 table="$(awk -v name="$NAME" -v arch="$ARCH" -v runs="$RUNS" -v idle_runs="$IDLE_RUNS" \
   -v idle_ms="$IDLE_MS" -v date="$(date -u +%Y-%m-%d)" -v wine="$WINE_VERSION" \
   -v machine="$machine" -v sizes="$sizes" \
-  -v p_ms="$p_ms" -v b_ms="$b_ms" -v p_ws="$p_ws" -v b_ws="$b_ws" \
+  -v p_ms="$p_ms" -v b_ms="$b_ms" -v p_min="$p_min" -v b_min="$b_min" \
+  -v p_ws="$p_ws" -v b_ws="$b_ws" \
   -v p_cpu="$p_cpu" -v b_cpu="$b_cpu" -v p_set="$p_set" '
 function verdict(ok) { return ok ? "met" : "**missed**" }
 function row(what, p, b, ratio, target, ok) {
   printf "| %s | %s | %s | %s | %s | %s |\n", what, p, b, ratio, target, verdict(ok)
 }
 BEGIN {
-  if (b_ms <= 0 || b_ws <= 0) { print "startup.sh: the bare window measured zero" > "/dev/stderr"; exit 1 }
+  if (b_ms <= 0 || b_min <= 0 || b_ws <= 0) { print "startup.sh: the bare window measured zero" > "/dev/stderr"; exit 1 }
   printf "Measured %s by `bench/startup.sh` on the %s build under %s (%s), %s; medians of %d runs each, alternating.\n\n", date, arch, wine, arch == "win32" ? "32-bit" : "64-bit", machine, runs
   printf "| | %s | bare window | ratio | target | |\n", name
   printf "|---|---:|---:|---:|---|---|\n"
   t = p_ms / b_ms
   row("window visible", sprintf("%.0f ms", p_ms), sprintf("%.0f ms", b_ms), sprintf("%.2fx", t), "<= 1.05x", t <= 1.05)
+  f = p_min / b_min
+  row("window visible, fastest run", sprintf("%.0f ms", p_min), sprintf("%.0f ms", b_min), sprintf("%.2fx", f), "<= 1.05x", f <= 1.05)
   w = p_ws / b_ws
   row("working set at start-up", sprintf("%.0f KB", p_ws), sprintf("%.0f KB", b_ws), sprintf("%.2fx", w), "<= 1.15x", w <= 1.15)
   if (p_set != "") {

@@ -95,6 +95,8 @@ set_source_files_properties(res/quorvane.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_BINARY_DIR}/generated/res/quorvane.manifest;${CMAKE_SOURCE_DIR}/res/quorvane.ico")
 target_link_libraries(Quorvane PRIVATE qvn_win)
 target_compile_options(Quorvane PRIVATE ${QVN_LEAN_OPTIONS})
+# Where the program's bytes go, member by member: build/<arch>/Quorvane.map.
+target_link_options(Quorvane PRIVATE -Wl,-Map,${CMAKE_BINARY_DIR}/Quorvane.map)
 target_link_options(Quorvane PRIVATE -municode)
 set_target_properties(Quorvane PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
