@@ -46,6 +46,11 @@
 #   QVN_BENCH_WARMUP      unmeasured runs of each first (default 1)
 #   QVN_BENCH_TIMEOUT_MS  how long to wait for a window (default 30000)
 #
+# What the common controls, COM, the shell and a tray icon cost by themselves
+# (bench/shell_window.c, the bare window with those):
+#   QVN_BENCH_EXE=build/win32/bench/shell_window.exe QVN_BENCH_TITLE=QvnBaseline \
+#   QVN_BENCH_CLASS=QvnBaselineWindow bench/startup.sh
+#
 # Comparing the baseline with itself checks the bench without Quorvane.exe:
 #   QVN_BENCH_EXE=build/win32/bench/minimal_window.exe QVN_BENCH_TITLE=QvnBaseline \
 #   QVN_BENCH_CLASS=- bench/startup.sh
@@ -216,7 +221,7 @@ for arch in win32 win64; do
   bare="$QVN_BUILD/$arch/bench/minimal_window.exe"
   [[ "$arch" == "$ARCH" && -n "${QVN_BENCH_EXE:-}" ]] && exe="$EXE" && bare="$BASELINE"
   [[ -f "$exe" && -f "$bare" ]] || continue
-  sizes+="$arch $(stat -c %s "$exe") $(stat -c %s "$bare");"
+  sizes+="$arch $(basename "$exe" .exe) $(stat -c %s "$exe") $(stat -c %s "$bare");"
 done
 
 machine="$(uname -m), $(nproc) CPUs"
@@ -256,9 +261,9 @@ BEGIN {
   }
   n = split(sizes, entries, ";")
   for (i = 1; i <= n; i++) {
-    if (split(entries[i], f, " ") < 3) continue
+    if (split(entries[i], f, " ") < 4) continue
     label = f[1] == "win32" ? "32-bit" : "64-bit"
-    row(label " " name ".exe", sprintf("%.1f KB", f[2] / 1024), sprintf("%.1f KB", f[3] / 1024), sprintf("%.1fx", f[2] / f[3]), "<= 300 KB", f[2] <= 300 * 1024)
+    row(label " " f[2] ".exe", sprintf("%.1f KB", f[3] / 1024), sprintf("%.1f KB", f[4] / 1024), sprintf("%.1fx", f[3] / f[4]), "<= 300 KB", f[3] <= 300 * 1024)
   }
 }')" || die "no report"
 echo
