@@ -28,7 +28,19 @@ configure_file(res/quorvane.manifest.in ${CMAKE_BINARY_DIR}/generated/res/quorva
                @ONLY)
 include_directories(${CMAKE_BINARY_DIR}/generated)
 
-set(QVN_WIN32_LIBS user32 gdi32 shell32 comctl32 comdlg32 ole32 uuid imm32)
+# The program's own code catches no exception and starts no thread: it is
+# compiled without exceptions and without locks around its static locals, so
+# that the runtime's exception and threads support stays out of the program
+# (app/small_runtime.cpp ends it where the library would throw). The 32-bit
+# code then needs no DWARF unwind tables either; Windows does not use them.
+# 64-bit code keeps its tables, which Windows itself unwinds the stack with.
+set(QVN_LEAN_OPTIONS -fno-exceptions -fno-threadsafe-statics)
+if(QVN_WIN_ARCH STREQUAL "win32")
+  list(APPEND QVN_LEAN_OPTIONS -fno-asynchronous-unwind-tables)
+endif()
+target_compile_options(qvn_portable PRIVATE ${QVN_LEAN_OPTIONS})
+
+set(QVN_WIN32_LIBS user32 gdi32 shell32 comctl32 ole32 uuid imm32)
 
 # The toolkit every window stands on, and the windows of the launcher.
 add_library(qvn_win STATIC
@@ -49,6 +61,7 @@ add_library(qvn_win STATIC
   ui/page_control.cpp
   ui/radio_group.cpp
   ui/shell_icon.cpp
+  ui/system_library.cpp
   ui/tool_tip.cpp
   datafile/open_dialog.cpp
   datafile/save_dialog.cpp
@@ -74,12 +87,16 @@ if(QVN_WIN_ARCH STREQUAL "win32")
   target_sources(qvn_win PRIVATE sysres/qt_thunk_call.S)
 endif()
 target_link_libraries(qvn_win PUBLIC qvn_portable ${QVN_WIN32_LIBS})
+target_compile_options(qvn_win PRIVATE ${QVN_LEAN_OPTIONS})
 
-add_executable(Quorvane WIN32 app/main.cpp res/quorvane.rc)
+add_executable(Quorvane WIN32 app/main.cpp app/small_runtime.cpp res/quorvane.rc)
 # The resource compiler reads these too, but CMake does not see it.
 set_source_files_properties(res/quorvane.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_BINARY_DIR}/generated/res/quorvane.manifest;${CMAKE_SOURCE_DIR}/res/quorvane.ico")
 target_link_libraries(Quorvane PRIVATE qvn_win)
+target_compile_options(Quorvane PRIVATE ${QVN_LEAN_OPTIONS})
+# Where the program's bytes go, member by member: build/<arch>/Quorvane.map.
+target_link_options(Quorvane PRIVATE -Wl,-Map,${CMAKE_BINARY_DIR}/Quorvane.map)
 target_link_options(Quorvane PRIVATE -municode)
 set_target_properties(Quorvane PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 

@@ -1,5 +1,7 @@
 #include "core/errors.h"
 
+#include "core/integer_text.h"
+
 namespace qvn {
 namespace {
 
@@ -20,7 +22,7 @@ std::wstring FileErrorText(int number) {
     case kBadNumericInput:
       return L"入力値が数値ではありません";
     default:
-      return L"I/O エラー (" + std::to_wstring(number) + L")";
+      return L"I/O エラー (" + IntegerWideText(number) + L")";
   }
 }
 

@@ -65,4 +65,9 @@ std::optional<std::int32_t> ParseIntegerText(std::wstring_view text) {
   return ParseIntegerText(ascii);
 }
 
+std::wstring IntegerWideText(std::int32_t value) {
+  const std::string digits = std::to_string(value);
+  return std::wstring(digits.begin(), digits.end());
+}
+
 }  // namespace qvn

@@ -32,4 +32,9 @@ std::optional<std::int32_t> ParseIntegerText(std::string_view text);
 // ideographic space) makes the text no integer.
 std::optional<std::int32_t> ParseIntegerText(std::wstring_view text);
 
+// `value` in decimal, for a window or a message. Unlike std::to_wstring it
+// does not go through the C library's formatted output, which the Windows
+// program would otherwise carry for this alone.
+std::wstring IntegerWideText(std::int32_t value);
+
 }  // namespace qvn

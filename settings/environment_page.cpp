@@ -12,8 +12,8 @@ EnvironmentPage EnvironmentPageFor(const Model& model, LeadByteRule isLeadByte) 
   page.CheckBoxS1 = model.LoadListAtStartup;
   page.CheckBoxS2 = model.ImeOnPerProgram;
   page.EditSFName = FileNamePart(model.DefaultDataFile, isLeadByte);
-  page.ComboBoxInterval = std::to_wstring(model.LaunchInterval);
-  page.ComboBoxResource = std::to_wstring(model.ResourceLimit);
+  page.ComboBoxInterval = IntegerWideText(model.LaunchInterval);
+  page.ComboBoxResource = IntegerWideText(model.ResourceLimit);
   return page;
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/integer_text.h"
+
 namespace qvn {
 
 std::uint16_t ClampResourcePercent(std::uint16_t raw) {
@@ -18,7 +20,7 @@ bool ResourcesBelowLimit(ResourceProbe& probe, std::int32_t limit) {
 }
 
 std::wstring ResourcePercentText(std::uint16_t percent) {
-  return std::to_wstring(percent) + L"%";
+  return IntegerWideText(percent) + L"%";
 }
 
 }  // namespace qvn

@@ -1,6 +1,7 @@
 # Checks that an executable is a Windows GUI program of the expected
 # architecture that imports only DLLs shipped with Windows (the MinGW runtime
-# must be linked in statically).
+# must be linked in statically), none of those it loads on demand, and keeps
+# address space layout randomisation and data execution prevention.
 #
 # Usage: cmake -DEXE=<path to Quorvane.exe> -DARCH=win32|win64 [-DOBJDUMP=<objdump>]
 #              -P check_imports.cmake
@@ -43,8 +44,10 @@ if(NOT OBJDUMP)
   message(FATAL_ERROR "check_imports: ${objdump_name} not found")
 endif()
 
+# objdump's own words are read below: in English, whatever the locale (the
+# Wine tests run in a Japanese one).
 execute_process(
-  COMMAND "${OBJDUMP}" -p "${EXE}"
+  COMMAND "${CMAKE_COMMAND}" -E env LC_ALL=C LANGUAGE= "${OBJDUMP}" -p "${EXE}"
   OUTPUT_VARIABLE dump
   ERROR_VARIABLE dump_err
   RESULT_VARIABLE rc)
@@ -82,6 +85,10 @@ set(allowed
   ole32.dll oleaut32.dll imm32.dll advapi32.dll msvcrt.dll shlwapi.dll
   winmm.dll version.dll)
 
+# DLLs loaded when the command that needs them runs, never at start-up: the
+# file dialog's brings the printing and network libraries with it.
+set(on_demand comdlg32.dll)
+
 string(REGEX MATCHALL "DLL Name:[ \t]*[^\r\n]+" dll_lines "${dump}")
 set(imports "")
 foreach(line IN LISTS dll_lines)
@@ -92,9 +99,25 @@ foreach(line IN LISTS dll_lines)
   if(NOT dll_lower IN_LIST allowed)
     list(APPEND problems "imports ${dll}, which does not ship with Windows")
   endif()
+  if(dll_lower IN_LIST on_demand)
+    list(APPEND problems "imports ${dll}, which is to be loaded only when a command needs it")
+  endif()
 endforeach()
 if(imports STREQUAL "")
   list(APPEND problems "no imported DLLs found (is this a Windows program?)")
+endif()
+
+# DllCharacteristics: 0x40 DYNAMIC_BASE (ASLR), 0x100 NX_COMPAT (DEP).
+string(REGEX MATCH "\nDllCharacteristics[ \t]+([0-9A-Fa-f]+)" _ "${dump}")
+if(CMAKE_MATCH_1 STREQUAL "")
+  list(APPEND problems "no DllCharacteristics field in the PE header")
+else()
+  math(EXPR characteristics "0x${CMAKE_MATCH_1}")
+  math(EXPR aslr "${characteristics} & 0x40")
+  math(EXPR dep "${characteristics} & 0x100")
+  if(aslr EQUAL 0 OR dep EQUAL 0)
+    list(APPEND problems "DllCharacteristics ${CMAKE_MATCH_1} lacks DYNAMIC_BASE or NX_COMPAT")
+  endif()
 endif()
 
 list(JOIN imports "\n  " imports_text)

@@ -190,7 +190,10 @@ TEST_F(SettingsDialog, ApplyChangesTheMainWindowButNoFile) {
   // whose name the ANSI code page cannot hold is refused first.
   ASSERT_TRUE(CopyFileW(recorder.c_str(), unnamable.c_str(), FALSE));
   ASSERT_NO_FATAL_FAILURE(OpenSettings());
+  // The file dialog's DLL, with the printing libraries it brings, waits for a browse.
+  EXPECT_FALSE(LoadsModule(launcher.processId(), L"comdlg32.dll"));
   ASSERT_NO_FATAL_FAILURE(Browse(3, unnamable));
+  EXPECT_TRUE(LoadsModule(launcher.processId(), L"comdlg32.dll"));
   EXPECT_EQ(AnswerMessageBox(),
             L"選択されたファイルのパスに,このシステムの文字コードで表せない文字が含まれているため,"
             L"設定できません.\r\n"

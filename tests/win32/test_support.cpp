@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -213,6 +214,16 @@ HWND WaitForVisibleWindow(DWORD processId, const std::wstring& className, DWORD 
       },
       timeoutMs);
   return found;
+}
+
+bool LoadsModule(DWORD processId, const std::wstring& fileName) {
+  ui::UniqueFileHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId));
+  MODULEENTRY32W module{sizeof module};
+  for (BOOL more = Module32FirstW(snapshot.get(), &module); more;
+       more = Module32NextW(snapshot.get(), &module)) {
+    if (lstrcmpiW(module.szModule, fileName.c_str()) == 0) return true;
+  }
+  return false;
 }
 
 std::wstring ClassOf(HWND hwnd) {

@@ -85,6 +85,8 @@ class Launcher {
 // The top-level windows of a class that belong to a process.
 std::vector<HWND> WindowsOf(DWORD processId, const std::wstring& className);
 std::wstring ClassOf(HWND hwnd);
+// Whether a process has loaded the DLL `fileName` ("comdlg32.dll").
+bool LoadsModule(DWORD processId, const std::wstring& fileName);
 // A visible top-level window of that class and process, waited for; nullptr
 // on time-out. "#32770" finds message boxes, "#32768" menus.
 HWND WaitForVisibleWindow(DWORD processId, const std::wstring& className, DWORD timeoutMs = 10000);

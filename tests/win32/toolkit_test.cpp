@@ -3,9 +3,11 @@
 // is taken as it is written.
 #include <gtest/gtest.h>
 
+#include "tests/win32/test_support.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/popup_menu.h"
+#include "ui/system_library.h"
 
 namespace ui {
 namespace {
@@ -49,6 +51,25 @@ TEST(ToolkitMenus, ASubmenuRowWithNothingAboveItStandsInTheMenuItself) {
   EXPECT_EQ(menu.Item("miSub").caption, L"下(&S)");
   EXPECT_EQ(menu.Items()[0]->items.size(), 1u);
   EXPECT_NE(menu.Handle(), nullptr);
+}
+
+// A command whose DLL or function is missing says so, and gets nothing to call.
+TEST(SystemLibraryTest, AMissingLibraryOrFunctionIsReportedInJapanese) {
+  using Function = DWORD WINAPI();
+  Function* found = &GetTickCount;
+  SystemLibrary missing{L"qvn_missing.dll", L"テストを実行"};
+  const qvntest::SeenBox library = qvntest::WatchBox(
+      [&] { found = missing.Find<Function>(nullptr, "GetTickCount"); }, qvntest::CloseBox);
+  EXPECT_EQ(found, nullptr);
+  EXPECT_EQ(library.text, L"qvn_missing.dll を読み込めないため,テストを実行できません (126)");
+
+  SystemLibrary kernel{L"kernel32.dll", L"テストを実行"};
+  const qvntest::SeenBox function = qvntest::WatchBox(
+      [&] { found = kernel.Find<Function>(nullptr, "QvnMissingFunction"); }, qvntest::CloseBox);
+  EXPECT_EQ(found, nullptr);
+  EXPECT_EQ(function.text,
+            L"kernel32.dll に QvnMissingFunction がないため,テストを実行できません.");
+  EXPECT_NE(kernel.Find<Function>(nullptr, "GetTickCount"), nullptr);
 }
 
 }  // namespace
