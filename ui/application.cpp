@@ -158,9 +158,10 @@ bool NextMessage(MSG& message, int& exitCode) {
   }
   // Only a bad window filter makes GetMessageW fail, and the loops pass none;
   // should it happen anyway, the loop ends rather than spin on the error.
-  const std::wstring text = L"メッセージを受け取れなかったため, 処理を中止しました (エラー " +
-                            std::to_wstring(GetLastError()) + L").";
-  MessageBoxW(nullptr, text.c_str(), Title().c_str(), MB_OK | MB_ICONSTOP);
+  wchar_t text[128];
+  wsprintfW(text, L"メッセージを受け取れなかったため,処理を中止しました (エラー %lu).",
+            GetLastError());
+  MessageBoxW(nullptr, text, Title().c_str(), MB_OK | MB_ICONSTOP);
   exitCode = -1;
   return false;
 }
