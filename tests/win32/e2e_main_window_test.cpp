@@ -65,8 +65,12 @@ TEST_F(RunningLauncher, ShowsAFixedStripAtTheTopLeftOfTheVirtualScreen) {
 
   RECT client;
   GetClientRect(main, &client);
-  EXPECT_EQ(client.right, 332);
-  EXPECT_EQ(client.bottom, 95);
+  // Its size is 332 x 95 at 96 DPI, scaled to the screen's DPI.
+  const HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(client.right, MulDiv(332, dpi, 96));
+  EXPECT_EQ(client.bottom, MulDiv(95, dpi, 96));
 
   RECT frame;
   GetWindowRect(main, &frame);
