@@ -36,11 +36,19 @@ std::wstring HintOf(HWND hwnd) {
   return std::wstring();
 }
 
-void TrackLeaving(HWND hwnd, bool nonClient) {
+// Asks for a leave notice for `hwnd`. False when the pointer is no longer over
+// it: Windows then posts the notice at once, but not every system does (Wine
+// tracks nothing), and a mouse move the system made up when a window went
+// away can name a window the pointer left long ago.
+bool TrackLeaving(HWND hwnd, bool nonClient) {
   TRACKMOUSEEVENT track{sizeof track};
   track.dwFlags = TME_LEAVE | (nonClient ? TME_NONCLIENT : 0);
   track.hwndTrack = hwnd;
   TrackMouseEvent(&track);
+  TRACKMOUSEEVENT tracking{sizeof tracking};
+  tracking.dwFlags = TME_QUERY;
+  return TrackMouseEvent(&tracking) && tracking.hwndTrack == hwnd &&
+         (tracking.dwFlags & TME_LEAVE) != 0;
 }
 
 // Passes a change of the line's text on to the window that shows it.
@@ -102,7 +110,7 @@ void ProcessMessage(MSG& message, HWND dialog) {
     case WM_NCMOUSEMOVE:
       if (IsProgramWindow(message.hwnd)) {
         HintLineChanged(Current().hintLine.PointerOver(HintOf(message.hwnd)));
-        TrackLeaving(message.hwnd, message.message == WM_NCMOUSEMOVE);
+        if (!TrackLeaving(message.hwnd, message.message == WM_NCMOUSEMOVE)) CheckPointer();
       }
       break;
     case WM_MOUSELEAVE:
