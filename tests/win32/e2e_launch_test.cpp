@@ -12,7 +12,9 @@ namespace {
 using qvn::kTrayCallbackMessage;
 
 bool Started(const std::wstring& program) {
-  return GetFileAttributesW((program + L".txt").c_str()) != INVALID_FILE_ATTRIBUTES;
+  // A record that reads whole, down to its last line: under load Wine has
+  // been seen to give a reader nothing of a file just put in place.
+  return ReadRecorderRecord(program).Text("iconic") != "(none)";
 }
 
 // How many copies of the recorder run under a file name ("app.exe"), by their
