@@ -392,14 +392,16 @@ qvn_display_alive() {
     DISPLAY="$1" timeout 5 xdpyinfo >/dev/null 2>&1
 }
 
-# Starts a private Xvfb on the first free display number, whatever $DISPLAY
-# says; it goes away when the script exits.
+# qvn_start_display [WIDTHxHEIGHT]: starts a private Xvfb (1280x1024 unless
+# told) on the first free display number, whatever $DISPLAY says; it goes
+# away when the script exits.
 qvn_start_display() {
+    local size="${1:-1280x1024}"
     mkdir -p "$QVN_LOGS"
     local n pid
     for ((n = 90; n < 190; n++)); do
         [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && continue
-        (qvn_drop_lock; exec Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp \
+        (qvn_drop_lock; exec Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp \
             >"$QVN_LOGS/xvfb.log" 2>&1 </dev/null) &
         pid=$!
         local tries

@@ -6,6 +6,12 @@
 #   docs/main-window.png docs/popup-menu.png docs/open-dialog.png
 #   docs/settings-list.png docs/settings-environment.png
 #
+# With --dpi DPI the program runs at that many dots per inch instead of 96, and
+# the pictures are named after the scale: --dpi 144 writes docs/main-window-150.png
+# and so on. The Wine prefix's LogPixels is set for the run, and its desktop and
+# the screen grow with the scale; both are put back to 96 DPI and 1280x1024
+# when the script ends, however it ends.
+#
 # The program is the build this machine runs (see qvn_wine_arch), started in a
 # fresh folder build/screenshots/ with the demo's launch list
 # (qvn_write_demo), on a private virtual display and Wine session whatever
@@ -20,6 +26,20 @@ cd "$QVN_ROOT"
 
 views=(main-window popup-menu open-dialog settings-list settings-environment)
 
+dpi=96
+while (($# > 0)); do
+    case "$1" in
+        --dpi) (($# > 1)) || qvn_die "--dpi needs a value"; dpi=$2; shift 2 ;;
+        --dpi=*) dpi=${1#--dpi=}; shift ;;
+        *) qvn_die "usage: scripts/screenshots.sh [--dpi DPI]" ;;
+    esac
+done
+if ! [[ "$dpi" =~ ^[1-9][0-9]{1,2}$ ]] || ((dpi < 96 || dpi > 384 || dpi * 100 % 96 != 0)); then
+    qvn_die "--dpi takes a whole percentage of 96 from 96 to 384 (120, 144, 192, ...), not '$dpi'"
+fi
+suffix=
+((dpi == 96)) || suffix="-$((dpi * 100 / 96))"
+
 qvn_lock tree
 qvn_install_deps
 arch=$(qvn_wine_arch)
@@ -33,7 +53,32 @@ qvn_write_demo "$folder" 2>/dev/null
 
 qvn_wine_env "$arch"
 qvn_wine_prefix
-qvn_start_display
+# Wine gives a program the prefix's LogPixels as it starts, and its desktop
+# has the size the prefix names when the session starts: both are written
+# before the session, in a session of their own, on every run, so that a run
+# ended by force before it could put them back spoils no later one. At more
+# than 96 DPI the screen grows with the scale, as a monitor set to it would be
+# larger, so that a dialog beside the main window stays on it.
+screen="$((1280 * dpi / 96))x$((1024 * dpi / 96))"
+set_prefix_display() {
+    local log="$QVN_LOGS/screenshots-prefix.log"
+    (
+        qvn_drop_lock
+        timeout -k 10 60 "$QVN_WINE" reg.exe add 'HKCU\Control Panel\Desktop' \
+            /v LogPixels /t REG_DWORD /d "$1" /f &&
+            timeout -k 10 60 "$QVN_WINE" reg.exe add 'HKCU\Software\Wine\Explorer\Desktops' \
+                /v Default /t REG_SZ /d "$2" /f &&
+            timeout -k 10 60 "$QVN_WINESERVER" -w
+    ) >"$log" 2>&1 </dev/null && return 0
+    qvn_say "error: could not set the prefix to $1 DPI and a desktop of $2 (see $log)"
+    return 1
+}
+qvn_start_display "$screen"
+if ((dpi != 96)); then
+    # Runs after the session has ended and before the display goes.
+    qvn_at_exit "set_prefix_display 96 1280x1024"
+fi
+set_prefix_display "$dpi" "$screen" || exit
 qvn_start_wineserver
 read -r screen_width screen_height < <(xdpyinfo | awk '/dimensions:/ { sub("x", " ", $2); print $2 }')
 
@@ -79,7 +124,7 @@ while IFS= read -r -t 120 line; do
     [[ " ${views[*]} " == *" $name "* ]] || qvn_die "the tour shows an unknown view '$name'"
     qvn_grab_screen "$folder/$name.png" "$(geometry "$left" "$top" "$right" "$bottom")" ||
         qvn_die "could not take $name (see $QVN_LOGS/import.log)"
-    optimize "$folder/$name.png" "docs/$name.png"
+    optimize "$folder/$name.png" "docs/$name$suffix.png"
     touch "$folder/$name.taken"
     taken+=("$name")
 done <"$fifo"
@@ -91,5 +136,6 @@ if ((rc != 0)) || [[ "${taken[*]}" != "${views[*]}" ]]; then
     qvn_die "the tour failed (exit $rc) after ${taken[*]:-no view}; log: $log"
 fi
 for name in "${views[@]}"; do
-    qvn_say "docs/$name.png ($(identify -format '%wx%h' "docs/$name.png"), $(stat -c %s "docs/$name.png") bytes)"
+    shot="docs/$name$suffix.png"
+    qvn_say "$shot ($(identify -format '%wx%h' "$shot"), $(stat -c %s "$shot") bytes)"
 done

@@ -11,12 +11,15 @@ my %texts;
 for my $file (glob "$root/{app,core,datafile,launch,settings,sysres,ui}/*.{cpp,h}") {
     open my $in, '<', $file or die "$file: $!\n";
     my $source = <$in>;
-    # Adjacent literals are one text. The help writes a line break as "\n", a
-    # printf field as a <var>, and an error box's text with the period it adds.
-    while ($source =~ /((?:L"(?:[^"\\]|\\.)*"\s*)+)/g) {
-        my $text = join '', $1 =~ /L"((?:[^"\\]|\\.)*)"/g;
+    # Adjacent literals are one text, and so are literals joined by "+ name +".
+    # The help writes a line break as "\n", a printf field or a joined name as
+    # a <var>, and an error box's text with the period it adds.
+    my $literal = qr/L"(?:[^"\\]|\\.)*"/;
+    while ($source =~ /((?:$literal(?:\s*\+\s*[\w.:]+\s*\+(?=\s*L"))?\s*)+)/g) {
+        my $text = join '', map { defined $_ ? $_ : "\0" } $1 =~ /L"((?:[^"\\]|\\.)*)"|\+\s*[\w.:]+\s*\+/g;
         $text =~ s/\\(.)/$1 eq 'n' ? "\n" : $1 eq 'r' ? '' : $1/ge;
         $text =~ s/%[-.\dl]*[a-zA-Z]/%/g;
+        $text =~ tr/\0/%/;
         $texts{$text} = 1;
         $texts{"$text."} = 1 if $text !~ /[\x00-.]\z/;
     }

@@ -142,6 +142,13 @@ int wmain(int argc, wchar_t** argv) {
     SayLine("usage: screenshot_tour.exe FOLDER");
     return 2;
   }
+  // The rectangles it names are the screen's pixels at any DPI the script
+  // sets, not a 96-DPI program's view of them (Vista on).
+  using SetProcessDpiAwareFn = BOOL(WINAPI*)();
+  if (const auto setAware = reinterpret_cast<SetProcessDpiAwareFn>(reinterpret_cast<void*>(
+          GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDPIAware")))) {
+    setAware();
+  }
   std::wstring folder = argv[1];
   if (folder.empty() || folder.back() != L'\\') folder += L'\\';
   return Tour(folder).Run();
