@@ -29,10 +29,6 @@ constexpr wchar_t kShortcutNotCreatedError[] =
     L"スタートアップフォルダーに書き込めるか確認してください.";
 constexpr wchar_t kShortcutNotDeletedLead[] = L"スタートアップから削除できませんでした.\r\n";
 
-}  // namespace
-
-namespace {
-
 // FOLDERID_Startup, the known folder of the user's Startup programs.
 constexpr GUID kStartupFolderId = {
     0xB97D20BB, 0xF46A, 0x4C97, {0xBA, 0x10, 0x5E, 0x36, 0x08, 0x43, 0x08, 0x54}};
