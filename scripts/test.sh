@@ -64,8 +64,10 @@ run_ctest() {
     # locale is; scripts/wine-exec.sh sets Japanese for the Windows programs.
     # CTest ends a test after QVN_TEST_TIMEOUT seconds; the whole run is
     # bounded too, so that nothing here can hang.
-    (cd "$dir" && LANG=C.UTF-8 LC_ALL=C.UTF-8 \
-        qvn_bounded "${QVN_CTEST_TIMEOUT:-1500}" "ctest in build/$tree" "$log" \
+    # (The locale is set for ctest alone: bash itself would warn when it gets
+    # its own back if that locale was made after it started.)
+    (cd "$dir" && qvn_bounded "${QVN_CTEST_TIMEOUT:-1500}" "ctest in build/$tree" "$log" \
+        env LANG=C.UTF-8 LC_ALL=C.UTF-8 \
         ctest --output-on-failure --timeout "${QVN_TEST_TIMEOUT:-600}") \
         </dev/null 2>&1 | tee "$log" || rc=$?
     local line failed total
@@ -94,9 +96,9 @@ run_stress() {
     qvn_at_exit "kill $busy 2>/dev/null"
     for ((round = 1; round <= STRESS_ROUNDS; round++)); do
         log="$QVN_LOGS/stress-$tree-$round.log"
-        if (cd "$QVN_BUILD/$tree" && LANG=C.UTF-8 LC_ALL=C.UTF-8 GTEST_SHUFFLE=1 \
+        if (cd "$QVN_BUILD/$tree" &&
             qvn_bounded "${QVN_CTEST_TIMEOUT:-1500}" "stress round $round ($tree)" "$log" \
-            ctest --schedule-random --output-on-failure --timeout "${QVN_TEST_TIMEOUT:-600}" \
+            env LANG=C.UTF-8 LC_ALL=C.UTF-8 GTEST_SHUFFLE=1 ctest --schedule-random --output-on-failure --timeout "${QVN_TEST_TIMEOUT:-600}" \
             -E '^executable_imports') </dev/null >"$log" 2>&1; then
             passed=$((passed + 1))
             qvn_say "stress round $round ($tree): passed"
