@@ -47,15 +47,22 @@ std::string ExtensionPart(std::string_view path, LeadByteRule isLeadByte) {
   return dot == std::string_view::npos ? std::string() : std::string(path.substr(dot));
 }
 
-bool EqualsIgnoringAsciiCase(std::string_view text, std::string_view ascii) {
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b, LeadByteRule isLeadByte) {
   const auto lower = [](char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
   };
-  if (text.size() != ascii.size()) return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (lower(text[i]) != lower(ascii[i])) return false;
-  }
-  return true;
+  if (a.size() != b.size()) return false;
+  bool equal = true;
+  // Where `a` has a double-byte character, `b` has the same bytes or differs
+  // at its lead byte already, so walking `a` alone is enough.
+  ForEachCharacter(a, isLeadByte, [&](std::size_t i, unsigned char byte) {
+    if (isLeadByte(byte)) {
+      equal = equal && a.substr(i, 2) == b.substr(i, 2);
+    } else {
+      equal = equal && lower(a[i]) == lower(b[i]);
+    }
+  });
+  return equal;
 }
 
 }  // namespace qvn

@@ -48,9 +48,9 @@ TEST(PathNames, TheExtensionIsTheTextFromTheLastDotOfTheFileName) {
 }
 
 TEST(PathNames, ExtensionsCompareInAnyLetterCase) {
-  EXPECT_TRUE(EqualsIgnoringAsciiCase(".QvL", ".qvl"));
-  EXPECT_FALSE(EqualsIgnoringAsciiCase(".qvl2", ".qvl"));
-  EXPECT_FALSE(EqualsIgnoringAsciiCase(".q\x83\x5C", ".qvl"));
+  EXPECT_TRUE(EqualsIgnoringAsciiCase(".QvL", ".qvl", IsShiftJisLeadByte));
+  EXPECT_FALSE(EqualsIgnoringAsciiCase(".qvl2", ".qvl", IsShiftJisLeadByte));
+  EXPECT_FALSE(EqualsIgnoringAsciiCase(".q\x83\x5C", ".qvl", IsShiftJisLeadByte));
 }
 
 TEST(PathNames, ALeadByteAtTheVeryEndDoesNotReadPastTheText) {
