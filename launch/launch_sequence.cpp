@@ -68,7 +68,8 @@ void RunConsecutiveLaunch(Model& model, LaunchHost& host) {
     }
     const std::string& path = SlotPath(model, index);
     if (path.empty()) continue;
-    if (!IsConsecutiveLaunchExtension(ExtensionPart(path, host.LeadBytes()), host.LeadBytes())) continue;
+    if (!IsConsecutiveLaunchExtension(ExtensionPart(path, host.LeadBytes()), host.LeadBytes()))
+      continue;
     StartSlotProgram(model, host, index);
     // The pause follows every program the run tried to start, the last one
     // and one that failed to start included.

@@ -48,7 +48,7 @@ class Cp932Decoder {
     char* outPtr = reinterpret_cast<char*>(out.data());
     std::size_t outLeft = sizeof(out);
     const bool failed = iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1);
-    const Outcome outcome = !failed        ? Outcome::kDecoded
+    const Outcome outcome = !failed           ? Outcome::kDecoded
                             : errno == EINVAL ? Outcome::kIncomplete
                                               : Outcome::kRefused;
     const std::size_t count = (sizeof(out) - outLeft) / sizeof(char32_t);
@@ -78,9 +78,8 @@ std::string Named(const std::string& text) {
 // Where the program's walker starts characters.
 std::vector<std::size_t> WalkerStarts(const std::string& text) {
   std::vector<std::size_t> starts;
-  ForEachCharacter(text, IsShiftJisLeadByte, [&](std::size_t i, unsigned char) {
-    starts.push_back(i);
-  });
+  ForEachCharacter(text, IsShiftJisLeadByte,
+                   [&](std::size_t i, unsigned char) { starts.push_back(i); });
   return starts;
 }
 
@@ -116,8 +115,7 @@ class WalkerAgainstDecoder : public ::testing::Test {
   // so a path such as 0x81 0x5C stays one character in both.
   bool WindowsReadsAsOne(const std::string& text, std::size_t at) const {
     const auto first = static_cast<unsigned char>(text[at]);
-    return lead[first] && at + 1 < text.size() &&
-           !trail[static_cast<unsigned char>(text[at + 1])];
+    return lead[first] && at + 1 < text.size() && !trail[static_cast<unsigned char>(text[at + 1])];
   }
 
   Reading Read(const std::string& text) {
