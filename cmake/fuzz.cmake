@@ -1,5 +1,5 @@
-# Fuzz targets for the readers of the launcher's files, built with clang and
-# libFuzzer in a tree of their own:
+# Fuzz targets for the readers of the launcher's files and for the rules on
+# names and paths, built with clang and libFuzzer in a tree of their own:
 #
 #   cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DQVN_FUZZ=ON
 #
@@ -16,7 +16,8 @@ set(QVN_FUZZ_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=undef
 # through code built with it.
 target_compile_options(qvn_portable PRIVATE -fsanitize=fuzzer-no-link ${QVN_FUZZ_SANITIZERS})
 
-foreach(target fuzz_data_file fuzz_config_file fuzz_integer_text)
+foreach(target fuzz_data_file fuzz_config_file fuzz_integer_text fuzz_path_names fuzz_save_name
+               fuzz_data_file_names)
   add_executable(${target} tests/fuzz/${target}.cpp)
   target_compile_options(${target} PRIVATE -fsanitize=fuzzer ${QVN_FUZZ_SANITIZERS} -Wall -Wextra)
   target_link_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined)

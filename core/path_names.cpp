@@ -52,27 +52,20 @@ std::string ExtensionPart(std::string_view path, LeadByteRule isLeadByte) {
   return dot == std::string_view::npos ? std::string() : std::string(path.substr(dot));
 }
 
-bool EqualsIgnoringAsciiCase(std::string_view text, std::string_view ascii) {
-  if (text.size() != ascii.size()) return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (FoldAsciiCase(text[i]) != FoldAsciiCase(ascii[i])) return false;
-  }
-  return true;
-}
-
-bool SamePathIgnoringCase(std::string_view a, std::string_view b, LeadByteRule isLeadByte) {
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b, LeadByteRule isLeadByte) {
   if (a.size() != b.size()) return false;
-  bool same = true;
+  bool equal = true;
+  // Where `a` has a double-byte character, `b` has the same bytes or differs
+  // at its lead byte already, so walking `a` alone is enough. The second
+  // byte may be missing at the very end of the text.
   ForEachCharacter(a, isLeadByte, [&](std::size_t i, unsigned char byte) {
     if (isLeadByte(byte)) {
-      // Both bytes of a double-byte character as they are; the trail byte
-      // may be missing at the very end of the text.
-      same = same && a.substr(i, 2) == b.substr(i, 2);
+      equal = equal && a.substr(i, 2) == b.substr(i, 2);
     } else {
-      same = same && FoldAsciiCase(a[i]) == FoldAsciiCase(b[i]);
+      equal = equal && FoldAsciiCase(a[i]) == FoldAsciiCase(b[i]);
     }
   });
-  return same;
+  return equal;
 }
 
 }  // namespace qvn

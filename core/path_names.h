@@ -47,15 +47,11 @@ std::string RemoveExtension(std::string_view name, LeadByteRule isLeadByte);
 // ":", the dot included; empty when the file name has no dot.
 std::string ExtensionPart(std::string_view path, LeadByteRule isLeadByte);
 
-// True when `text` equals `ascii` with the letters A to Z taken as a to z.
-// `ascii` holds only ASCII characters (an extension such as ".qvl"), so no
-// byte of a double-byte character in `text` can match a letter of it.
-bool EqualsIgnoringAsciiCase(std::string_view text, std::string_view ascii);
-
-// True when `a` and `b` name the same file on a file system that ignores
-// letter case, as Windows' does: the letters A to Z match a to z, and every
-// other byte matches only itself. The second byte of a double-byte character
-// is never folded (in Shift-JIS, 0x83 0x41 and 0x83 0x61 are two characters).
-bool SamePathIgnoringCase(std::string_view a, std::string_view b, LeadByteRule isLeadByte);
+// True when `a` and `b` hold the same characters, the single-byte letters A
+// to Z taken as a to z: so names compare as Windows' file system compares
+// them. The bytes of a double-byte character compare exactly: its second
+// byte may have the code of a letter (ア is 0x83 0x41, ヂ 0x83 0x61), and
+// those are different characters.
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b, LeadByteRule isLeadByte);
 
 }  // namespace qvn

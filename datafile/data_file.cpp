@@ -13,7 +13,7 @@ std::string PathFromLine(std::string line) {
 
 // True when `name`'s extension is ".qvl" in any letter case.
 bool HasDataFileExtension(std::string_view name, LeadByteRule isLeadByte) {
-  return EqualsIgnoringAsciiCase(ExtensionPart(name, isLeadByte), kDataFileExtension);
+  return EqualsIgnoringAsciiCase(ExtensionPart(name, isLeadByte), kDataFileExtension, isLeadByte);
 }
 
 }  // namespace

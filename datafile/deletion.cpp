@@ -5,7 +5,7 @@ namespace qvn {
 DeletionRefusal RefusalToDelete(const Model& model, FileSystem& files, const std::string& path,
                                 LeadByteRule isLeadByte) {
   const auto is = [&](const std::string& role) {
-    return SamePathIgnoringCase(path, role, isLeadByte);
+    return EqualsIgnoringAsciiCase(path, role, isLeadByte);
   };
   if (!files.Exists(path)) return DeletionRefusal::kMissing;
   if (is(model.CurrentDataFile)) return DeletionRefusal::kCurrentFile;

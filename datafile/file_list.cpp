@@ -3,7 +3,8 @@
 namespace qvn {
 
 bool IsEntryOf(std::string_view entry, const std::string& path, LeadByteRule isLeadByte) {
-  return !path.empty() && SamePathIgnoringCase(entry, FileNamePart(path, isLeadByte), isLeadByte);
+  return !path.empty() &&
+         EqualsIgnoringAsciiCase(entry, FileNamePart(path, isLeadByte), isLeadByte);
 }
 
 std::string NameOnDisk(FileSystem& files, const std::string& path, LeadByteRule isLeadByte) {
@@ -12,7 +13,7 @@ std::string NameOnDisk(FileSystem& files, const std::string& path, LeadByteRule 
   // The name holds no wildcard (a save name cannot), so the search finds the
   // file itself; the comparison leaves out a short 8.3 name's other matches.
   for (const std::string& listed : files.List(folder, name)) {
-    if (SamePathIgnoringCase(listed, name, isLeadByte)) return folder + listed;
+    if (EqualsIgnoringAsciiCase(listed, name, isLeadByte)) return folder + listed;
   }
   return path;
 }

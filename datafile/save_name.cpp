@@ -27,18 +27,32 @@ bool HasForbiddenCharacter(std::string_view name, LeadByteRule isLeadByte) {
   return forbidden;
 }
 
+// True when the last character of `text` lacks its second byte: such a name
+// would take the "." of the extension added to it as that byte.
+bool EndsInHalfACharacter(std::string_view text, LeadByteRule isLeadByte) {
+  bool half = false;
+  ForEachCharacter(text, isLeadByte, [&](std::size_t i, unsigned char byte) {
+    half = isLeadByte(byte) && i + 1 == text.size();
+  });
+  return half;
+}
+
 // Windows takes a file whose name, up to its first "." and without the
 // spaces before it, is a device name for that device: "con.qvl" and
 // "Nul .a.qvl" both name a device, not a file.
-bool IsDeviceName(std::string_view fileName) {
-  std::string_view stem = fileName.substr(0, fileName.find('.'));
+bool IsDeviceName(std::string_view fileName, LeadByteRule isLeadByte) {
+  std::size_t dot = fileName.size();
+  ForEachCharacter(fileName, isLeadByte, [&](std::size_t i, unsigned char byte) {
+    if (byte == '.' && dot == fileName.size()) dot = i;
+  });
+  std::string_view stem = fileName.substr(0, dot);
   while (!stem.empty() && stem.back() == ' ') stem.remove_suffix(1);
   for (const std::string_view device : {"CON", "PRN", "AUX", "NUL"}) {
-    if (EqualsIgnoringAsciiCase(stem, device)) return true;
+    if (EqualsIgnoringAsciiCase(stem, device, isLeadByte)) return true;
   }
   for (const std::string port : {"COM", "LPT"}) {
     for (char digit = '1'; digit <= '9'; ++digit) {
-      if (EqualsIgnoringAsciiCase(stem, port + digit)) return true;
+      if (EqualsIgnoringAsciiCase(stem, port + digit, isLeadByte)) return true;
     }
   }
   return false;
@@ -49,11 +63,11 @@ bool IsDeviceName(std::string_view fileName) {
 SaveNameProblem CheckSaveName(const Model& model, std::wstring_view typed,
                               const std::optional<std::string>& name, LeadByteRule isLeadByte) {
   if (typed.empty()) return SaveNameProblem::kEmpty;
-  if (!name) return SaveNameProblem::kNotInCodePage;
+  if (!name || EndsInHalfACharacter(*name, isLeadByte)) return SaveNameProblem::kNotInCodePage;
   if (HasForbiddenCharacter(*name, isLeadByte)) return SaveNameProblem::kForbiddenCharacter;
   const std::string path = DataFilePath(model, *name, isLeadByte);
   const std::string fileName = path.substr(model.ProgramFolder.size());
-  if (IsDeviceName(fileName)) return SaveNameProblem::kReservedName;
+  if (IsDeviceName(fileName, isLeadByte)) return SaveNameProblem::kReservedName;
   if (CharacterCount(path, isLeadByte) > kMaxPathLength) return SaveNameProblem::kTooLong;
   return SaveNameProblem::kNone;
 }

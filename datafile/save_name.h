@@ -21,7 +21,7 @@ namespace qvn {
 enum class SaveNameProblem {
   kNone,
   kEmpty,               // nothing typed: the save buttons do nothing
-  kNotInCodePage,       // a character the ANSI code page cannot hold
+  kNotInCodePage,       // a character the ANSI code page cannot hold, or half of one
   kForbiddenCharacter,  // one of \ / : * ? " < > |, or a control character
   kReservedName,        // a device name: CON, PRN, AUX, NUL, COM1 to 9, LPT1 to 9
   kTooLong,             // the file's path is longer than the system takes

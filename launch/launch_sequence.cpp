@@ -8,8 +8,8 @@ bool IsSingleLaunchExtension(std::string_view extension) {
   return extension == ".EXE" || extension == ".exe";
 }
 
-bool IsConsecutiveLaunchExtension(std::string_view extension) {
-  return EqualsIgnoringAsciiCase(extension, ".EXE");
+bool IsConsecutiveLaunchExtension(std::string_view extension, LeadByteRule isLeadByte) {
+  return EqualsIgnoringAsciiCase(extension, ".EXE", isLeadByte);
 }
 
 int ShowWindowForSizeCode(std::int32_t sizeCode) {
@@ -68,7 +68,8 @@ void RunConsecutiveLaunch(Model& model, LaunchHost& host) {
     }
     const std::string& path = SlotPath(model, index);
     if (path.empty()) continue;
-    if (!IsConsecutiveLaunchExtension(ExtensionPart(path, host.LeadBytes()))) continue;
+    if (!IsConsecutiveLaunchExtension(ExtensionPart(path, host.LeadBytes()), host.LeadBytes()))
+      continue;
     StartSlotProgram(model, host, index);
     // The pause follows every program the run tried to start, the last one
     // and one that failed to start included.

@@ -73,7 +73,7 @@ class LaunchHost {
 bool IsSingleLaunchExtension(std::string_view extension);
 
 // A consecutive launch starts ".EXE" in any mix of letter case.
-bool IsConsecutiveLaunchExtension(std::string_view extension);
+bool IsConsecutiveLaunchExtension(std::string_view extension, LeadByteRule isLeadByte);
 
 // The show-window value for a WindowSizeCode: 1 normal, 3 maximised,
 // 6 minimised; any other code is a normal window.

@@ -26,7 +26,8 @@ SECONDS_PER_TARGET="${1:-${QVN_FUZZ_SECONDS:-20}}"
 [[ "$SECONDS_PER_TARGET" =~ ^[1-9][0-9]*$ ]] ||
     qvn_die "usage: scripts/fuzz.sh [seconds per target], got '$SECONDS_PER_TARGET'"
 
-TARGETS=(fuzz_integer_text fuzz_data_file fuzz_config_file)
+TARGETS=(fuzz_integer_text fuzz_data_file fuzz_config_file fuzz_path_names fuzz_save_name
+         fuzz_data_file_names)
 # 1 GB for a short run, up to 4 GB for an hour or more.
 RSS_LIMIT_MB=$((1024 + SECONDS_PER_TARGET))
 ((RSS_LIMIT_MB <= 4096)) || RSS_LIMIT_MB=4096

@@ -63,5 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   again.DefaultDataFile = "other";
   Check(!ReadConfigFile(again, files));
   Check(SettingsOf(again) == SettingsOf(model));
+  // Written again from what was read back, the file has the same bytes.
+  const std::string first = written;
+  Check(!WriteConfigFile(again, files));
+  Check(files.files[again.ConfigFile] == first);
   return 0;
 }

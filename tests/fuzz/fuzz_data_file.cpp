@@ -2,6 +2,7 @@
 // they promise: a load fills 16 entries whose codes match their texts, or
 // changes nothing; the preview always reads; what was loaded writes and
 // reads back the same.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -69,6 +70,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(again.SlotSizeCodes[slot] == model.SlotSizeCodes[slot]);
     Check(again.SlotList[kSlotCount + slot] == std::to_string(model.SlotSizeCodes[slot]));
   }
+  // From then on the list and its file stay as they are: written once more
+  // from what was read back, the file has the same bytes.
+  const std::string second = folder + "second.qvl";
+  SlotPaths againPaths;
+  std::copy_n(again.SlotList.begin(), kSlotCount, againPaths.begin());
+  Check(!WriteDataFile(files, second, againPaths, again.SlotSizeCodes));
+  Check(files.files[second] == files.files[copy]);
 
   // The names made from the paths split them without reading past their ends.
   const std::string name = SuggestDataFileName(paths.value(), IsShiftJisLeadByte);

@@ -68,7 +68,7 @@ class FakeFileSystem : public qvn::FileSystem {
       const std::string name = path.substr(folder.size());
       if (name.size() < tail.size()) continue;
       if (qvn::EqualsIgnoringAsciiCase(std::string_view(name).substr(name.size() - tail.size()),
-                                       tail)) {
+                                       tail, qvn::IsShiftJisLeadByte)) {
         names.push_back(name);
       }
     }

@@ -87,10 +87,10 @@ TEST(Extension, ASingleLaunchTakesOnlyUpperOrLowerCase) {
 
 TEST(Extension, AConsecutiveLaunchTakesAnyCase) {
   for (const char* exe : {".EXE", ".exe", ".Exe", ".eXe", ".exE"}) {
-    EXPECT_TRUE(IsConsecutiveLaunchExtension(exe)) << exe;
+    EXPECT_TRUE(IsConsecutiveLaunchExtension(exe, IsShiftJisLeadByte)) << exe;
   }
   for (const char* other : {".com", ".bat", "", ".", ".exe ", "EXE", ".ex", ".exes"}) {
-    EXPECT_FALSE(IsConsecutiveLaunchExtension(other)) << other;
+    EXPECT_FALSE(IsConsecutiveLaunchExtension(other, IsShiftJisLeadByte)) << other;
   }
 }
 
