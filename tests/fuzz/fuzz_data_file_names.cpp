@@ -5,63 +5,52 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <sstream>
 #include <string>
-#include <string_view>
 
 #include "datafile/deletion.h"
 #include "datafile/file_list.h"
 #include "tests/fuzz/name_checks.h"
 #include "tests/native/fake_file_system.h"
 
-namespace {
-
-using qvnfuzz::Check;
-using qvnfuzz::IsLead;
-
-// The proposed name is the programs' names joined by "_", each cut between
-// characters. The save checks accept it, or refuse it for a cause that
-// the programs' names carry.
-void CheckSuggestion(const qvn::Model& model, const qvn::SlotPaths& paths) {
-  const std::string name = qvn::SuggestDataFileName(paths, IsLead);
-  bool whole = true, forbidden = false;
-  std::size_t characters = 0;
-  for (int slot = 0; slot < qvn::kSlotCount; ++slot) {
-    if (paths[slot].empty()) continue;
-    const std::string part = qvn::RemoveExtension(qvn::FileNamePart(paths[slot], IsLead), IsLead);
-    whole = whole && qvnfuzz::IsWholeCharacters(part);
-    forbidden = forbidden || qvnfuzz::HasCharacterOf(part, "/*?\"<>|", true);
-    characters += qvnfuzz::CharacterCount(part) + (slot > 0 ? 1 : 0);
-  }
-  if (whole) Check(qvnfuzz::IsWholeCharacters(name) && qvnfuzz::CharacterCount(name) == characters);
-  const auto problem = qvnfuzz::CheckedSaveName(model, name);
-  Check(qvnfuzz::HasItsCause(model, name, problem));
-  if (whole) Check(problem != qvn::SaveNameProblem::kNotInCodePage);
-  if (!forbidden) Check(problem != qvn::SaveNameProblem::kForbiddenCharacter);
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace qvn;
-  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  using qvnfuzz::CharactersOf;
+  using qvnfuzz::Check;
+  using qvnfuzz::IsLead;
   qvntest::FakeFileSystem files;
   Model model;
   model.ProgramFolder = "C:\\\x83\x5C\\";
   model.InitialDataFile = model.ProgramFolder + "Start.qvl";
 
   SlotPaths paths;
-  std::size_t line = 0;
-  for (std::size_t at = 0; at <= input.size(); ++line) {
-    const std::size_t end = std::min(input.find('\n', at), input.size());
-    const std::string text(input.substr(at, end - at));
+  std::istringstream lines(std::string(reinterpret_cast<const char*>(data), size));
+  std::string text;
+  for (int line = 0; std::getline(lines, text); ++line) {
     if (line < kSlotCount) {
       paths[line] = text;
     } else {
       files.files[model.ProgramFolder + text] = "";
     }
-    at = end + 1;
   }
-  CheckSuggestion(model, paths);
+
+  // The proposed name is the programs' names joined by "_", each cut between
+  // characters. The save checks accept it, or refuse it for a cause that
+  // the programs' names carry.
+  qvnfuzz::Characters parts;
+  for (int slot = 0; slot < kSlotCount; ++slot) {
+    if (paths[slot].empty()) continue;
+    const auto part = CharactersOf(RemoveExtension(FileNamePart(paths[slot], IsLead), IsLead));
+    parts.count += part.count + (slot > 0 ? 1 : 0);
+    parts.whole = parts.whole && part.whole;
+    parts.found = parts.found || part.found;
+  }
+  const std::string suggested = SuggestDataFileName(paths, IsLead);
+  const auto name = CharactersOf(suggested);
+  const auto problem = qvnfuzz::CheckedSaveName(model, suggested);
+  Check(!parts.whole ||
+        (name.whole && name.count == parts.count && problem != SaveNameProblem::kNotInCodePage));
+  Check(parts.found || problem != SaveNameProblem::kForbiddenCharacter);
 
   // Every listed entry is a ".qvl" file of the folder: opening it reads the
   // file in that folder, it stays selected after the open whatever the
@@ -74,8 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(FolderPart(listed, IsLead) == model.ProgramFolder && files.Exists(listed));
     Check(EqualsIgnoringAsciiCase(ExtensionPart(entry, IsLead), ".qvl", IsLead));
     const std::string opened = DataFilePath(model, entry, IsLead);
-    Check(FolderPart(opened, IsLead) == model.ProgramFolder);
-    Check(EqualsIgnoringAsciiCase(opened, listed, IsLead));
+    Check(FolderPart(opened, IsLead) == model.ProgramFolder &&
+          EqualsIgnoringAsciiCase(opened, listed, IsLead));
     Check(IsEntryOf(entry, opened, IsLead));
     Check(PreviewOf(files, listed).ok());
 

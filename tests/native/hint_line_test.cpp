@@ -16,13 +16,17 @@ HintLine OverPanel() {
   return line;
 }
 
-TEST(HintLine, FollowsThePointerAndFallsBackWhenItLeaves) {
+TEST(HintLine, FollowsThePointerAndFallsBackOnlyWhenItHasLeft) {
   HintLine line;
   line.SetAwayText(kAway);
   EXPECT_EQ(line.Text(), kAway);
+  EXPECT_TRUE(line.PointerOver(L"panel"));
   EXPECT_TRUE(line.PointerOver(L"icon"));
   EXPECT_FALSE(line.PointerOver(L"icon"));
+  // The panel's leave notice, late, for a window the pointer has since entered.
+  EXPECT_FALSE(line.IdleHintCheck(true));
   EXPECT_EQ(line.Text(), L"icon");
+  EXPECT_TRUE(line.CursorOverProgram());
   EXPECT_TRUE(line.IdleHintCheck(false));
   EXPECT_EQ(line.Text(), kAway);
   // Back over a window without a hint of its own: the away text stays.
@@ -30,32 +34,21 @@ TEST(HintLine, FollowsThePointerAndFallsBackWhenItLeaves) {
   EXPECT_EQ(line.Text(), kAway);
 }
 
-TEST(HintLine, AMenuItemsHintStaysAfterTheMenuWhileThePointerIsOverTheProgram) {
-  HintLine line = OverPanel();
-  EXPECT_TRUE(line.MenuItemHighlighted(L"item"));
-  EXPECT_FALSE(line.IdleHintCheck(true));  // the menu ended
-  EXPECT_EQ(line.Text(), L"item");
-  // The next move over a window gives that window's hint again.
-  EXPECT_TRUE(line.PointerOver(L"panel"));
-  EXPECT_EQ(line.Text(), L"panel");
-}
+TEST(HintLine, AMenuItemsHintStaysAfterTheMenuOnlyWhileThePointerIsOverTheProgram) {
+  HintLine over = OverPanel();
+  EXPECT_TRUE(over.MenuItemHighlighted(L"item"));
+  EXPECT_FALSE(over.IdleHintCheck(true));  // the menu ended
+  EXPECT_EQ(over.Text(), L"item");
+  EXPECT_TRUE(over.PointerOver(L"panel"));  // the next move gives the window's hint again
+  EXPECT_EQ(over.Text(), L"panel");
 
-TEST(HintLine, APointerThatLeftWhileTheMenuWasOpenGivesTheAwayTextWhenTheMenuEnds) {
-  HintLine line = OverPanel();
-  line.MenuItemHighlighted(L"item");
-  EXPECT_TRUE(line.IdleHintCheck(false));  // the menu ended, the pointer elsewhere
-  EXPECT_EQ(line.Text(), kAway);
+  HintLine left = OverPanel();
+  left.MenuItemHighlighted(L"item");
+  EXPECT_TRUE(left.IdleHintCheck(false));  // the menu ended, the pointer elsewhere
+  EXPECT_EQ(left.Text(), kAway);
   // The leave notice that the menu held back arrives after it: nothing changes.
-  EXPECT_FALSE(line.IdleHintCheck(false));
-  EXPECT_EQ(line.Text(), kAway);
-}
-
-TEST(HintLine, ALeaveNoticeForAWindowThePointerHasSinceEnteredChangesNothing) {
-  HintLine line = OverPanel();
-  EXPECT_TRUE(line.PointerOver(L"icon"));  // onto another window of the program
-  EXPECT_FALSE(line.IdleHintCheck(true));  // the panel's leave notice, late
-  EXPECT_EQ(line.Text(), L"icon");
-  EXPECT_TRUE(line.CursorOverProgram());
+  EXPECT_FALSE(left.IdleHintCheck(false));
+  EXPECT_EQ(left.Text(), kAway);
 }
 
 }  // namespace

@@ -8,16 +8,22 @@
 // decoder without reading its tables:
 //  - a lead byte is a byte that the decoder, given alone, calls incomplete;
 //  - a trail byte is the second byte of some two-byte code that it decodes;
-//  - a lead byte and a trail byte that it refuses together are an unassigned
-//    code: still one character (Windows reads it as its default character).
+//  - a lead byte and the byte after it are one character even where the
+//    decoder refuses the pair. An unassigned code is read by Windows as its
+//    default character; before a byte that is no trail byte the decoder
+//    reads that byte on its own, while Windows' conversion of ANSI paths
+//    takes it as the second byte whatever it is. The walker does as Windows
+//    does, so a path such as 0x81 0x5C stays one character.
 #include <iconv.h>
 
 #include <gtest/gtest.h>
 
-#include <array>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/path_names.h"
@@ -25,158 +31,86 @@
 namespace qvn {
 namespace {
 
-class Cp932Decoder {
- public:
-  Cp932Decoder() : cd_(iconv_open("UTF-32LE", "CP932")) {}
-  ~Cp932Decoder() {
-    if (ok()) iconv_close(cd_);
-  }
-  bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
-
-  enum class Outcome { kDecoded, kIncomplete, kRefused };
-  struct Reading {
-    Outcome outcome;
-    std::vector<char32_t> characters;
-  };
-
-  Reading Decode(const std::string& bytes) {
-    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    std::string in = bytes;
-    std::array<char32_t, 8> out{};
-    char* inPtr = in.data();
-    std::size_t inLeft = in.size();
-    char* outPtr = reinterpret_cast<char*>(out.data());
-    std::size_t outLeft = sizeof(out);
-    const bool failed = iconv(cd_, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1);
-    const Outcome outcome = !failed           ? Outcome::kDecoded
-                            : errno == EINVAL ? Outcome::kIncomplete
-                                              : Outcome::kRefused;
-    const std::size_t count = (sizeof(out) - outLeft) / sizeof(char32_t);
-    return {outcome, std::vector<char32_t>(out.begin(), out.begin() + count)};
-  }
-
- private:
-  iconv_t cd_;
-};
-
-std::string Bytes(std::initializer_list<int> codes) {
-  std::string text;
-  for (const int code : codes) text += static_cast<char>(code);
-  return text;
+// 0 when the decoder reads all of `bytes`, else the errno of its refusal
+// (EINVAL: they end inside a character). `first` gets the first character.
+int Decode(iconv_t cd, std::string bytes, char32_t& first) {
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  char32_t out[2] = {};
+  char* in = bytes.data();
+  char* to = reinterpret_cast<char*>(out);
+  std::size_t inLeft = bytes.size(), outLeft = sizeof out;
+  const bool refused = iconv(cd, &in, &inLeft, &to, &outLeft) == static_cast<std::size_t>(-1);
+  first = out[0];
+  return refused ? errno : 0;
 }
 
+// "0x83 0x41" for a text of those bytes (one or two).
 std::string Named(const std::string& text) {
-  std::string name;
-  for (const unsigned char byte : text) {
-    char hex[6];
-    std::snprintf(hex, sizeof hex, "%s0x%02X", name.empty() ? "" : " ", byte);
-    name += hex;
-  }
+  char name[16];
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.c_str());
+  std::snprintf(name, sizeof name, text.size() == 1 ? "0x%02X" : "0x%02X 0x%02X", bytes[0],
+                bytes[1]);
   return name;
 }
 
-// Where the program's walker starts characters.
-std::vector<std::size_t> WalkerStarts(const std::string& text) {
-  std::vector<std::size_t> starts;
-  ForEachCharacter(text, IsShiftJisLeadByte,
-                   [&](std::size_t i, unsigned char) { starts.push_back(i); });
-  return starts;
-}
-
-// The decoder's reading of the same text: where characters start, and the
-// text with its single-byte letters A to Z folded to a to z.
-struct Reading {
-  std::vector<std::size_t> starts;
-  std::string folded;
-};
-
-class WalkerAgainstDecoder : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(decoder.ok()) << "iconv has no CP932 (glibc's gconv modules, package libc6)";
-    for (int byte = 0; byte < 256; ++byte) {
-      lead[byte] = decoder.Decode(Bytes({byte})).outcome == Cp932Decoder::Outcome::kIncomplete;
-    }
-    for (int first = 0; first < 256; ++first) {
-      if (!lead[first]) continue;
-      for (int second = 0; second < 256; ++second) {
-        const auto reading = decoder.Decode(Bytes({first, second}));
-        if (reading.outcome == Cp932Decoder::Outcome::kDecoded && reading.characters.size() == 1) {
-          trail[second] = true;
-        }
-      }
-    }
-  }
-
-  // A lead byte followed by a byte that is no trail byte: the decoder refuses
-  // the lead and reads the next byte on its own, while Windows' conversion of
-  // ANSI paths takes the next byte as the second one whatever it is (and
-  // makes the pair its default character). The walker does as Windows does,
-  // so a path such as 0x81 0x5C stays one character in both.
-  bool WindowsReadsAsOne(const std::string& text, std::size_t at) const {
-    const auto first = static_cast<unsigned char>(text[at]);
-    return lead[first] && at + 1 < text.size() && !trail[static_cast<unsigned char>(text[at + 1])];
-  }
-
-  Reading Read(const std::string& text) {
-    Reading reading;
-    std::size_t at = 0;
-    while (at < text.size()) {
-      reading.starts.push_back(at);
-      const auto byte = static_cast<unsigned char>(text[at]);
-      const bool pair =
-          lead[byte] && at + 1 < text.size() &&
-          (trail[static_cast<unsigned char>(text[at + 1])] || WindowsReadsAsOne(text, at));
-      if (pair) {
-        reading.folded += text.substr(at, 2);
-        at += 2;
-        continue;
-      }
-      const auto single = decoder.Decode(text.substr(at, 1));
-      char folded = text[at];
-      if (single.outcome == Cp932Decoder::Outcome::kDecoded && single.characters[0] >= U'A' &&
-          single.characters[0] <= U'Z') {
-        folded = static_cast<char>(single.characters[0] - U'A' + U'a');
-      }
-      reading.folded += folded;
-      ++at;
-    }
-    return reading;
-  }
-
-  Cp932Decoder decoder;
-  std::array<bool, 256> lead{};
-  std::array<bool, 256> trail{};
-};
-
-TEST_F(WalkerAgainstDecoder, EveryOneAndTwoByteTextSplitsAndFoldsAsCodePage932Does) {
+TEST(ShiftJisWalker, EveryOneAndTwoByteTextSplitsAndFoldsAsCodePage932Does) {
+  const iconv_t cd = iconv_open("UTF-32LE", "CP932");
+  ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1))
+      << "iconv has no CP932 (glibc's gconv modules, package libc6)";
+  const std::unique_ptr<void, int (*)(iconv_t)> closer(cd, iconv_close);
+  char32_t c;
+  bool lead[256] = {}, trail[256] = {};
   std::vector<std::string> texts;
   for (int first = 0; first < 256; ++first) {
-    texts.push_back(Bytes({first}));
-    for (int second = 0; second < 256; ++second) texts.push_back(Bytes({first, second}));
+    const std::string one(1, static_cast<char>(first));
+    lead[first] = Decode(cd, one, c) == EINVAL;
+    texts.push_back(one);
+    for (int second = 0; second < 256; ++second) {
+      texts.push_back(one + static_cast<char>(second));
+      if (lead[first] && Decode(cd, texts.back(), c) == 0) trail[second] = true;
+    }
   }
-  int readAsWindowsDoes = 0;
-  for (const auto& text : texts) {
-    const Reading reading = Read(text);
-    ASSERT_EQ(WalkerStarts(text), reading.starts) << "characters of " << Named(text);
-    if (text.size() == 2 && WindowsReadsAsOne(text, 0)) ++readAsWindowsDoes;
 
-    // Equal to itself folded either way; changed in one letter's case only
-    // where that byte is a single-byte letter. The second byte of ア (0x83
-    // 0x41) is no "A": ヂ (0x83 0x61) is another character.
+  // The decoder's reading: where characters start, and the text with its
+  // single-byte letters A to Z as a to z.
+  const auto read = [&](const std::string& text) {
+    std::pair<std::vector<std::size_t>, std::string> reading;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+      reading.first.push_back(at);
+      reading.second += text[at];
+      if (lead[static_cast<unsigned char>(text[at])] && at + 1 < text.size()) {
+        reading.second += text[++at];
+      } else if (Decode(cd, text.substr(at, 1), c) == 0 && c >= U'A' && c <= U'Z') {
+        reading.second.back() = static_cast<char>(c - U'A' + U'a');
+      }
+    }
+    return reading;
+  };
+
+  for (const auto& text : texts) {
+    const auto [starts, folded] = read(text);
+    std::vector<std::size_t> walked;
+    ForEachCharacter(text, IsShiftJisLeadByte,
+                     [&](std::size_t i, unsigned char) { walked.push_back(i); });
+    ASSERT_EQ(walked, starts) << "characters of " << Named(text);
+
+    // Equal to itself with some bytes changed in case exactly where the
+    // decoder's folded readings are equal. The second byte of ア (0x83 0x41)
+    // is no "A": ヂ (0x83 0x61) is another character.
     for (int flips = 1; flips < (1 << text.size()); ++flips) {
       std::string other = text;
       for (std::size_t i = 0; i < text.size(); ++i) {
         if (flips & (1 << i)) other[i] = static_cast<char>(other[i] ^ 0x20);
       }
-      const bool same = Read(other).folded == reading.folded;
-      ASSERT_EQ(EqualsIgnoringAsciiCase(text, other, IsShiftJisLeadByte), same)
+      ASSERT_EQ(EqualsIgnoringAsciiCase(text, other, IsShiftJisLeadByte),
+                read(other).second == folded)
           << Named(text) << " against " << Named(other);
     }
   }
-  // The lead bytes 0x81-0x9F and 0xE0-0xFC, each before the 68 bytes that
-  // are no trail byte (0x00-0x3F, 0x7F, 0xFD-0xFF).
-  EXPECT_EQ(readAsWindowsDoes, 60 * 68);
+  // Read as Windows does, against the decoder: the lead bytes 0x81-0x9F and
+  // 0xE0-0xFC, each before the 68 bytes that are no trail byte (0x00-0x3F,
+  // 0x7F, 0xFD-0xFF).
+  EXPECT_EQ(std::count(lead, lead + 256, true) * std::count(trail, trail + 256, false), 60 * 68);
 }
 
 }  // namespace
