@@ -1,19 +1,16 @@
 // The Shift-JIS character walker and the letter-case rule, compared over
 // every one- and two-byte text with the host's CP932 decoder (iconv).
 //
-// glibc's tables are not Windows' in every code: some two-byte codes that
-// Windows maps are unassigned in glibc, and the single bytes 0x80, 0xA0 and
-// 0xFD to 0xFF are unassigned there. The comparison therefore rests on what
-// both agree on, the boundaries of characters, and learns them from the
-// decoder without reading its tables:
+// glibc's tables are not Windows' in every code (some two-byte codes, and the
+// single bytes 0x80, 0xA0 and 0xFD to 0xFF, are unassigned in glibc), so the
+// test reads no table and learns from the decoder only where characters start:
 //  - a lead byte is a byte that the decoder, given alone, calls incomplete;
 //  - a trail byte is the second byte of some two-byte code that it decodes;
 //  - a lead byte and the byte after it are one character even where the
-//    decoder refuses the pair. An unassigned code is read by Windows as its
-//    default character; before a byte that is no trail byte the decoder
-//    reads that byte on its own, while Windows' conversion of ANSI paths
-//    takes it as the second byte whatever it is. The walker does as Windows
-//    does, so a path such as 0x81 0x5C stays one character.
+//    decoder refuses the pair, as Windows' conversion of ANSI paths reads
+//    them: an unassigned code, or a lead byte before a byte that is no trail
+//    byte, becomes its default character. So a ":" after a lead byte (0x81
+//    0x3A) cuts no path, though the decoder reads it on its own.
 #include <iconv.h>
 
 #include <gtest/gtest.h>
