@@ -11,18 +11,23 @@ void HintLine::SetAwayText(std::wstring text) {
 
 bool HintLine::PointerOver(std::wstring_view hint) {
   cursorOverProgram_ = true;
+  showsItemHint_ = false;
   return ShowHint(hint);
 }
 
 bool HintLine::MenuItemHighlighted(std::wstring_view hint) {
+  showsItemHint_ = true;
   return ShowHint(hint);
 }
 
 bool HintLine::IdleHintCheck(bool pointerOverProgram) {
-  if (pointerOverProgram == cursorOverProgram_) return false;
+  const bool left = cursorOverProgram_ && !pointerOverProgram;
   cursorOverProgram_ = pointerOverProgram;
-  if (pointerOverProgram) return false;  // the next move over a window gives its hint
+  // A menu item's hint outlives its menu only while the pointer is over the
+  // program, wherever the pointer went while the menu was being opened.
+  if (pointerOverProgram || !(left || showsItemHint_)) return false;
   // No window of the program under the pointer: no hint.
+  showsItemHint_ = false;
   hint_.clear();
   if (text_ == awayText_) return false;
   text_ = awayText_;

@@ -29,7 +29,7 @@ class HintLine {
   bool MenuItemHighlighted(std::wstring_view hint);
   // The pointer's real position was looked at: after a leave notice, and
   // when a menu or a modal loop ends. A highlighted item's hint stays after
-  // its menu closes while the pointer is still over the program.
+  // its menu closes only while the pointer is still over the program.
   bool IdleHintCheck(bool pointerOverProgram);
 
   const std::wstring& Text() const { return text_; }
@@ -44,6 +44,7 @@ class HintLine {
   std::wstring hint_;
   std::wstring text_;
   bool cursorOverProgram_ = false;
+  bool showsItemHint_ = false;  // the text is a menu item's hint
 };
 
 }  // namespace ui

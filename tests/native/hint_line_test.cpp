@@ -49,6 +49,13 @@ TEST(HintLine, AMenuItemsHintStaysAfterTheMenuOnlyWhileThePointerIsOverTheProgra
   // The leave notice that the menu held back arrives after it: nothing changes.
   EXPECT_FALSE(left.IdleHintCheck(false));
   EXPECT_EQ(left.Text(), kAway);
+
+  // The pointer left as the menu was being opened (or it came from the tray).
+  HintLine away = OverPanel();
+  away.IdleHintCheck(false);
+  away.MenuItemHighlighted(L"item");
+  EXPECT_TRUE(away.IdleHintCheck(false));
+  EXPECT_EQ(away.Text(), kAway);
 }
 
 }  // namespace

@@ -257,6 +257,10 @@ void SendMouse(POINT at, DWORD buttonFlags) {
 
 void MovePointerTo(POINT at) {
   SendMouse(at, 0);
+  // Wine asks the X server where the pointer is once no input has come for a
+  // while, and input sent this way does not move the X pointer: without this
+  // the launcher would read the pointer back where it was before.
+  SetCursorPos(at.x, at.y);
 }
 
 POINT Elsewhere() {
