@@ -119,7 +119,7 @@ TEST_F(RunningLauncher, TheMenuOpensOnARightClickAndItsHintsReachTheHintLine) {
   // ends, the line goes back to its default text. (An item's hint staying
   // while the pointer is still over the window is a matter of the hint
   // line's rule, tested natively.)
-  EXPECT_TRUE(HintLineReads(kDefaultHint));
+  EXPECT_TRUE(HintLineReadsWith(main, Elsewhere(), kDefaultHint));
 }
 
 TEST_F(RunningLauncher, TheVersionDialogStandsBesideTheMainWindow) {

@@ -222,7 +222,7 @@ TEST_F(SettingsDialog, ApplyChangesTheMainWindowButNoFile) {
   ASSERT_NO_FATAL_FAILURE(ChooseFromMenu({'O', 'D'}));  // デフォルトファイルに設定(&D)
   EXPECT_TRUE(WaitUntil([&] {
     return LineOf(ReadFileBytes(folder.File(L"Config.qvc")), 5) == Ansi(folder.File(L"Start.qvl"));
-  }));
+  })) << BoxShownBy(launcher.processId());
 
   // The file dialog left the launcher's current directory alone: the program
   // starts there, not in the folder browsed to.

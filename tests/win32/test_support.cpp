@@ -367,6 +367,11 @@ std::wstring MessageOf(HWND box) {
   return message;
 }
 
+std::string BoxShownBy(DWORD processId) {
+  HWND box = WaitForVisibleWindow(processId, L"#32770", 0);
+  return box != nullptr ? "the launcher shows: " + Utf8(MessageOf(box)) : "no message box";
+}
+
 void PressFirstButton(HWND box) {
   SendMessageW(FindWindowExW(box, nullptr, L"Button", nullptr), BM_CLICK, 0, 0);
 }

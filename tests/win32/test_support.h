@@ -120,6 +120,8 @@ bool ChooseFromMenu(DWORD processId, HWND main, std::initializer_list<WORD> keys
 // Parts of a message box: its message (the text beside the icon), and a
 // press of its first button ("OK" or "はい(&Y)").
 std::wstring MessageOf(HWND box);
+// The message of a box the launcher shows now, for a failure's explanation.
+std::string BoxShownBy(DWORD processId);
 void PressFirstButton(HWND box);
 
 // The descendants of `root`, at any depth, of a window class, in the order
