@@ -105,7 +105,7 @@ TEST_F(RunningLauncher, TheHintLineFollowsThePointerAndFallsBackWhenItLeaves) {
   EXPECT_TRUE(HintLineReadsWith(main, Elsewhere(), kDefaultHint)) << "after leaving";
 }
 
-TEST_F(RunningLauncher, TheMenuOpensOnARightClickAndItsHintsReachTheHintLine) {
+TEST_F(RunningLauncher, TheMenuItemsHintsReachTheHintLineAndGoWhenTheMenuCloses) {
   HWND menu = OpenMenu(launcher.processId(), main);
   ASSERT_NE(menu, nullptr) << "no pop-up menu";
   // Down highlights the next item.

@@ -345,10 +345,12 @@ HWND WaitForMenu(DWORD processId, DWORD timeoutMs) {
 }
 
 HWND OpenMenu(DWORD processId, HWND main) {
-  RightClickAt(CentreOf(HintLineOf(main)));
-  // The menu opens where the click was. Were the pointer still there when it
-  // appears, the item under it would be highlighted and undo what keys do.
-  MovePointerTo(Elsewhere());
+  // Asked for as the system asks after a right click, with the click's point.
+  // A real click would take the pointer to where the menu then appears, and
+  // under load Wine replays pointer moves late: the menu would highlight the
+  // item under the pointer again and undo what the keys did.
+  const POINT at = CentreOf(HintLineOf(main));
+  PostMessageW(main, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(main), MAKELPARAM(at.x, at.y));
   return WaitForMenu(processId);
 }
 

@@ -110,8 +110,8 @@ POINT CentreOf(HWND hwnd);
 // The launcher's pop-up menu, waited for until it shows and takes keys (its
 // loop runs and the launcher is in the foreground); nullptr on time-out.
 HWND WaitForMenu(DWORD processId, DWORD timeoutMs = 10000);
-// Opens the main window's pop-up menu with a right click, the pointer then
-// moved away from it, and waits for it as WaitForMenu does.
+// Opens the main window's pop-up menu as a right click on its hint line
+// does, without moving the pointer, and waits for it as WaitForMenu does.
 HWND OpenMenu(DWORD processId, HWND main);
 // Opens the menu so and presses `keys` in it ({'H', 'C'} is ヘルプ(&H) >
 // 目次(&C)); false when no menu appeared.
