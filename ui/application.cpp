@@ -36,10 +36,11 @@ std::wstring HintOf(HWND hwnd) {
   return std::wstring();
 }
 
-// Asks for a leave notice for `hwnd`. False when the pointer is no longer over
-// it: Windows then posts the notice at once, but not every system does (Wine
-// tracks nothing), and a mouse move the system made up when a window went
-// away can name a window the pointer left long ago.
+// Asks for a leave notice for `hwnd`. False when the tracking did not take
+// hold, as when the pointer is no longer over the window: Windows then posts
+// the notice at once, Wine does not, and a mouse move the system made up when
+// a window went away can name a window the pointer left long ago. The caller
+// then looks at the pointer itself.
 bool TrackLeaving(HWND hwnd, bool nonClient) {
   TRACKMOUSEEVENT track{sizeof track};
   track.dwFlags = TME_LEAVE | (nonClient ? TME_NONCLIENT : 0);
