@@ -145,7 +145,8 @@ TEST_F(ReadCommand, OpeningAsTheDefaultRewritesOnlyLine5OfTheConfiguration) {
   ASSERT_TRUE(Closed(dialog));
   const std::string expected =
       JoinLines({"TRUE", "FALSE", "TRUE", "FALSE", Ansi(folder.File(L"other.qvl")), "3000", "50"});
-  EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(folder.File(L"Config.qvc")) == expected; }))
+  ASSERT_TRUE(LauncherIdle(launcher.processId(), main));
+  EXPECT_EQ(ReadFileBytes(folder.File(L"Config.qvc")), expected)
       << BoxShownBy(launcher.processId());
   EXPECT_TRUE(MainRowReads(L"--X-----"));
 }

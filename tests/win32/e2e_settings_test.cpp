@@ -220,9 +220,9 @@ TEST_F(SettingsDialog, ApplyChangesTheMainWindowButNoFile) {
   // The current file is still Start.qvl: the default-file command names it.
   WriteFileBytes(folder.File(L"Config.qvc"), ConfigText(""));
   ASSERT_NO_FATAL_FAILURE(ChooseFromMenu({'O', 'D'}));  // デフォルトファイルに設定(&D)
-  EXPECT_TRUE(WaitUntil([&] {
-    return LineOf(ReadFileBytes(folder.File(L"Config.qvc")), 5) == Ansi(folder.File(L"Start.qvl"));
-  })) << BoxShownBy(launcher.processId());
+  ASSERT_TRUE(LauncherIdle(launcher.processId(), main));
+  EXPECT_EQ(LineOf(ReadFileBytes(folder.File(L"Config.qvc")), 5), Ansi(folder.File(L"Start.qvl")))
+      << BoxShownBy(launcher.processId());
 
   // The file dialog left the launcher's current directory alone: the program
   // starts there, not in the folder browsed to.

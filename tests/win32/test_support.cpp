@@ -369,6 +369,17 @@ std::wstring MessageOf(HWND box) {
   return message;
 }
 
+bool LauncherIdle(DWORD processId, HWND main) {
+  const bool menuGone = WaitUntil([&] {
+    for (HWND menu : WindowsOf(processId, L"#32768")) {
+      if (IsWindowVisible(menu)) return false;
+    }
+    return true;
+  });
+  DWORD_PTR answer = 0;
+  return menuGone && SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer) != 0;
+}
+
 std::string BoxShownBy(DWORD processId) {
   HWND box = WaitForVisibleWindow(processId, L"#32770", 0);
   return box != nullptr ? "the launcher shows: " + Utf8(MessageOf(box)) : "no message box";

@@ -120,6 +120,11 @@ bool ChooseFromMenu(DWORD processId, HWND main, std::initializer_list<WORD> keys
 // Parts of a message box: its message (the text beside the icon), and a
 // press of its first button ("OK" or "はい(&Y)").
 std::wstring MessageOf(HWND box);
+// Waits until the launcher is done with a command: its menu is gone and a
+// message sent to its main window comes back. Read a file the launcher
+// writes only then: reading it while the launcher replaces it makes the
+// replacement fail, as it would on Windows.
+bool LauncherIdle(DWORD processId, HWND main);
 // The message of a box the launcher shows now, for a failure's explanation.
 std::string BoxShownBy(DWORD processId);
 void PressFirstButton(HWND box);
