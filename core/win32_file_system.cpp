@@ -102,29 +102,6 @@ Result<std::string, FileError> Win32FileSystem::ReadAll(const std::string& path)
   return bytes;
 }
 
-namespace {
-
-// Puts `temporary` in the place of `path`. A file that another program has
-// open (a virus scanner or an indexer looking at what was just written)
-// cannot be replaced; that lasts a moment, so the replacement is tried again
-// for a short while before its error is given.
-DWORD PutInPlace(const char* temporary, const std::string& path) {
-  constexpr int kTries = 5;
-  constexpr DWORD kPauseMs = 100;
-  for (int attempt = 1;; ++attempt) {
-    if (MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      return ERROR_SUCCESS;
-    }
-    const DWORD error = GetLastError();
-    if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) || attempt == kTries) {
-      return error;
-    }
-    Sleep(kPauseMs);
-  }
-}
-
-}  // namespace
-
 std::optional<FileError> Win32FileSystem::ReplaceWith(const std::string& path,
                                                       std::string_view bytes) {
   if (!IsValidPath(path)) return FileError{kBadFileName};
@@ -155,7 +132,13 @@ std::optional<FileError> Win32FileSystem::ReplaceWith(const std::string& path,
                             FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
     if ((oldAttributes & kKept) != 0) SetFileAttributesA(temporary, oldAttributes & kKept);
   }
-  if (error == ERROR_SUCCESS) error = PutInPlace(temporary, path);
+  // The rename is refused while another program has the old file open.
+  if (error == ERROR_SUCCESS && !RetriedWhileFileInUse([&] {
+        return MoveFileExA(temporary, path.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+      })) {
+    error = GetLastError();
+  }
   if (error != ERROR_SUCCESS) {
     SetFileAttributesA(temporary, FILE_ATTRIBUTE_NORMAL);
     DeleteFileA(temporary);
@@ -167,7 +150,9 @@ std::optional<FileError> Win32FileSystem::ReplaceWith(const std::string& path,
 std::optional<FileError> Win32FileSystem::Remove(const std::string& path) {
   if (!IsValidPath(path)) return FileError{kBadFileName};
   if (IsReadOnly(path)) return FileError{kAccessDenied};
-  if (!DeleteFileA(path.c_str())) return LastError();
+  if (!RetriedWhileFileInUse([&] { return DeleteFileA(path.c_str()) != FALSE; })) {
+    return LastError();
+  }
   return std::nullopt;
 }
 

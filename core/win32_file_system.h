@@ -12,6 +12,24 @@ namespace qvn {
 // have their own numbers (2, 3, 4, 5, 101), any other code is shown as it is.
 int FileErrorNumber(DWORD systemError);
 
+// Runs a file operation (a rename or a deletion, true on success), and runs
+// it again for a short while as long as it is refused because another
+// program has the file open for a moment: a virus scanner, an indexer, the
+// shell looking at a new file. On failure GetLastError gives the last error.
+template <typename Operation>
+bool RetriedWhileFileInUse(Operation operation) {
+  constexpr int kTries = 5;
+  constexpr DWORD kPauseMs = 100;
+  for (int attempt = 1;; ++attempt) {
+    if (operation()) return true;
+    const DWORD error = GetLastError();
+    if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) || attempt == kTries) {
+      return false;
+    }
+    Sleep(kPauseMs);
+  }
+}
+
 class Win32FileSystem : public FileSystem {
  public:
   bool Exists(const std::string& path) override;
