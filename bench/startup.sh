@@ -63,7 +63,11 @@ die() {
   exit 1
 }
 
+# Which build runs depends on what could be installed.
+qvn_lock tree
+qvn_install_deps
 ARCH="$(qvn_wine_arch)"
+[[ "$ARCH" == win64 ]] && echo "startup.sh: $(qvn_win64_reason): the 64-bit build is measured" >&2
 BUILD_DIR="${QVN_BENCH_BUILD:-$QVN_BUILD/$ARCH}"
 EXE="${QVN_BENCH_EXE:-$BUILD_DIR/Quorvane.exe}"
 TITLE="${QVN_BENCH_TITLE:-Quorvane}"
@@ -90,9 +94,6 @@ PROBE="$BUILD_DIR/bench/window_probe.exe"
 [[ "$IDLE_RUNS" =~ ^[0-9]+$ ]] || die "QVN_BENCH_IDLE_RUNS must be a number"
 [[ "$IDLE_MS" =~ ^[1-9][0-9]*$ ]] || die "QVN_BENCH_IDLE_MS must be a positive number"
 [[ "$TIMEOUT_MS" =~ ^[1-9][0-9]*$ ]] || die "QVN_BENCH_TIMEOUT_MS must be a positive number"
-
-qvn_lock tree
-qvn_install_deps
 
 # --- the programs ------------------------------------------------------------
 if [[ ! -f "$EXE" || ! -f "$BASELINE" || ! -f "$PROBE" ]]; then

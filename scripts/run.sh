@@ -16,11 +16,7 @@ qvn_install_deps
 arch="$(qvn_wine_arch)"
 "qvn_build_$arch" Quorvane || qvn_die "the Windows build ($arch) failed"
 if [[ "$arch" == win64 ]]; then
-    if qvn_can_run_32bit; then
-        qvn_say "starting the 64-bit build (build/win64/Quorvane.exe), as QVN_WINE_ARCH asks"
-    else
-        qvn_say "32-bit programs cannot run on this machine: starting the 64-bit build (build/win64/Quorvane.exe)"
-    fi
+    qvn_say "$(qvn_win64_reason): starting the 64-bit build (build/win64/Quorvane.exe)"
 else
     qvn_say "starting the 32-bit build (build/win32/Quorvane.exe)"
 fi

@@ -43,6 +43,7 @@ suffix=
 qvn_lock tree
 qvn_install_deps
 arch=$(qvn_wine_arch)
+[[ "$arch" == win64 ]] && qvn_say "$(qvn_win64_reason): the pictures are of the 64-bit build"
 "qvn_build_$arch" Quorvane screenshot_tour || qvn_die "the Windows build ($arch) failed"
 
 folder="$QVN_BUILD/screenshots"

@@ -137,11 +137,7 @@ fi
 WINDOWS_TREES=(win32 win64)
 if [[ "$(qvn_wine_arch)" == win64 ]]; then
     WINDOWS_TREES=(win64)
-    if qvn_can_run_32bit; then
-        NOTE="QVN_WINE_ARCH=win64: the 32-bit build was built but not run; the 64-bit build was tested"
-    else
-        NOTE="32-bit programs cannot run on this machine: the 32-bit build was built but not run; the 64-bit build was tested instead"
-    fi
+    NOTE="$(qvn_win64_reason): the 64-bit build was tested instead"
     echo
     echo "note: $NOTE"
 fi
