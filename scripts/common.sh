@@ -137,7 +137,8 @@ qvn_missing_packages() {
 qvn_apt_update() {
     local log="$1" rc=0
     mkdir -p "$(dirname "$log")"
-    qvn_sudo apt-get -q update >"$log" 2>&1 </dev/null || rc=$?
+    # In English whatever the locale, so that the failed index can be named.
+    qvn_sudo env LC_ALL=C apt-get -q update >"$log" 2>&1 </dev/null || rc=$?
     ((rc == 0)) && return 0
     local failed
     failed=$(grep -m 1 '^E: Failed to fetch' "$log" || grep -m 1 '^Err:' "$log" || true)
@@ -146,6 +147,9 @@ qvn_apt_update() {
 }
 
 qvn_install_deps() {
+    # Once a run: the scripts that a script starts (package_test.sh from
+    # test.sh) do not ask apt again.
+    [[ -n "${QVN_DEPS_CHECKED:-}" ]] && return 0
     local log="$QVN_LOGS/apt.log"
     local updated=0
     local -a apt=(env DEBIAN_FRONTEND=noninteractive apt-get -y -q
@@ -181,6 +185,7 @@ qvn_install_deps() {
     fi
 
     qvn_ensure_locale
+    export QVN_DEPS_CHECKED=1
 }
 
 qvn_ensure_locale() {
