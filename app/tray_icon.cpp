@@ -161,8 +161,9 @@ void TrayIcon::HandleEvent(WPARAM wParam, LPARAM lParam) {
       if (onLeftClick) onLeftClick();
       break;
     case TrayAction::kPopupMenu: {
-      // Documented in 'Shell_NotifyIconW function' (learn.microsoft.com):
-      // in version 4 wParam holds the point the event is about.
+      // Documented in 'NOTIFYICONDATAW structure' (learn.microsoft.com),
+      // uCallbackMessage: in version 4 wParam holds the point the event is
+      // about, each coordinate signed (GET_X_LPARAM, GET_Y_LPARAM).
       POINT at{};
       if (const auto anchor = TrayMenuAnchor(versionFour_, wParam)) {
         at = POINT{anchor->x, anchor->y};
