@@ -14,6 +14,7 @@
 #include "ui/application.h"
 #include "ui/handles.h"
 #include "ui/message_box.h"
+#include "ui/window.h"
 
 namespace {
 
@@ -29,16 +30,7 @@ constexpr wchar_t kNoMainWindowMessage[] =
 // The running executable's full path, as the launcher's files use it: in the
 // ANSI code page. Nothing when the path cannot be written in that code page.
 std::optional<std::string> ExecutablePath() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  return qvn::ToAnsi(path);
+  return qvn::ToAnsi(ui::ProgramPath());
 }
 
 }  // namespace
@@ -54,7 +46,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
   qvn::SingleCopy singleCopy;
   if (!singleCopy.Claim()) {
-    singleCopy.BringRunningCopyToFront();
+    singleCopy.BringRunningCopyToFront(qvn::kMainWindowClass, qvn::kMainWindowTitle);
     return 0;
   }
 

@@ -4,6 +4,7 @@
 
 #include "app/about_box.h"
 #include "app/help_contents.h"
+#include "app/single_copy.h"
 #include "app/startup.h"
 #include "app/startup_shortcut.h"
 #include "core/ansi_text.h"
@@ -11,10 +12,12 @@
 #include "launch/launch_sequence.h"
 #include "res/resource.h"
 #include "settings/config_file.h"
+#include "settings/setup_form.h"
 #include "sysres/free_resources.h"
 #include "sysres/res_show_form.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
+#include "ui/window.h"
 
 namespace qvn {
 namespace {
@@ -102,8 +105,15 @@ bool TMainForm::CreateWindowAndControls() {
   onShow = [this] { FormShow(); };
   onClose = [this] { FormClose(); };
   onDestroy = [this] { FormDestroy(); };
-  // The slot icons are taken out at the size of the new DPI.
-  onDpiChanged = [this] { ShowSlotIcons(); };
+  // The slot icons, and the tray's, are taken out at the size of the new DPI.
+  onDpiChanged = [this] {
+    ShowSlotIcons();
+    trayIcon_.DpiChanged();
+  };
+  // Run as administrator, the window still hears a second copy and Explorer,
+  // which run with less privilege.
+  ui::LetMessageThrough(hwnd(), SingleCopy::ComeBackMessage());
+  ui::LetMessageThrough(hwnd(), trayIcon_.TaskbarCreatedMessage());
   WireCommands();
   return true;
 }
@@ -182,12 +192,17 @@ void TMainForm::ToggleStartupShortcut(ui::Form* settingsDialog, ui::Control* btn
   const StartupToggleCaller caller = settingsDialog != nullptr
                                          ? FromSettingsDialog(*settingsDialog, btnStartup)
                                          : FromMenu(hwnd());
-  qvn::ToggleStartupShortcut(model_, executablePath_, PopupMenu1.Item("miStartup"), caller);
+  qvn::ToggleStartupShortcut(model_, PopupMenu1.Item("miStartup"), caller);
 }
 
 bool TMainForm::StartupLinkExists() {
-  const auto link = StartupLinkPath();
-  return link && !link->empty() && files_.Exists(*link);
+  return qvn::StartupLinkExists();
+}
+
+void TMainForm::PopupMenuOpening(HMENU menu) {
+  model_.StartupLinkRegistered = StartupLinkExists();
+  PopupMenu1.Item("miStartup").caption = StartupMenuCaption(model_.StartupLinkRegistered);
+  PopupMenu1.Refresh(menu);
 }
 
 // --- The settings dialog -------------------------------------------------------

@@ -17,7 +17,7 @@
 #include "core/slot_display.h"
 #include "core/win32_file_system.h"
 #include "datafile/data_file_host.h"
-#include "settings/setup_form.h"
+#include "settings/setup_host.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/popup_menu.h"
@@ -133,6 +133,9 @@ class TMainForm : public ui::Form, public SlotDisplay, public DataFileHost, priv
   void TrayIconPopupMenu(POINT at);
   // A second copy asks this one to come back from the tray and to the front.
   void ComeBackToFront();
+  // The menu is about to open: the Startup item reads the shortcut's state
+  // as found now, by the rule of start-up.
+  void PopupMenuOpening(HMENU menu);
   // Shows "タスクトレイに格納" and hides "メインウィンドウを表示", or the reverse.
   void SetTrayMenuState(bool taskTrayItemVisible);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

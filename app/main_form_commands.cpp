@@ -58,6 +58,11 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // The close box, 終了(&X), the taskbar, or the end of a run itself.
       if (!guard_.MayClose()) return 0;
       break;
+    case WM_INITMENUPOPUP:
+      // Documented in 'WM_INITMENUPOPUP message' (learn.microsoft.com): sent
+      // before the menu shows, so that it can be changed; not for the window menu.
+      if (HIWORD(lParam) == FALSE) PopupMenuOpening(reinterpret_cast<HMENU>(wParam));
+      break;
     case WM_CONTEXTMENU: {
       // The pop-up menu's own loop would hold a run up until it closed.
       LRESULT result = 0;

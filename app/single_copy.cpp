@@ -1,7 +1,5 @@
 #include "app/single_copy.h"
 
-#include "app/main_form.h"
-
 namespace qvn {
 namespace {
 
@@ -29,9 +27,9 @@ void SingleCopy::AnnounceMainWindow() {
   if (mainWindowReady_) SetEvent(mainWindowReady_.get());
 }
 
-void SingleCopy::BringRunningCopyToFront() {
+void SingleCopy::BringRunningCopyToFront(const wchar_t* windowClass, const wchar_t* windowTitle) {
   if (mainWindowReady_) WaitForSingleObject(mainWindowReady_.get(), kStartingCopyWaitMs);
-  HWND running = FindWindowW(kMainWindowClass, kMainWindowTitle);
+  HWND running = FindWindowW(windowClass, windowTitle);
   if (running == nullptr) return;
 
   // A window in the tray is hidden, and only its own copy knows how to bring
@@ -47,12 +45,10 @@ void SingleCopy::BringRunningCopyToFront() {
     return;
   }
   // A copy that is busy (a consecutive launch holds its thread) is brought
-  // forward from here as far as that goes.
-  // A window that carries the taskbar entry for it, if any, is the one to restore.
-  HWND owner = GetWindow(running, GW_OWNER);
-  HWND target = owner != nullptr ? owner : running;
-  if (IsIconic(target)) OpenIcon(target);
-  SetForegroundWindow(target);
+  // forward from here as far as that goes. Its main window has no owner: it
+  // carries its own taskbar button.
+  if (IsIconic(running)) OpenIcon(running);
+  SetForegroundWindow(running);
 }
 
 UINT SingleCopy::ComeBackMessage() {

@@ -22,9 +22,10 @@ class SingleCopy {
   // Tells copies started from now on that the main window can be found.
   void AnnounceMainWindow();
 
-  // Brings the running copy's main window to the front, restored when
-  // minimised or in the tray. Waits a little for a copy that is still starting.
-  void BringRunningCopyToFront();
+  // Brings the running copy's main window, found by its class and title, to
+  // the front, restored when minimised or in the tray. Waits a little for a
+  // copy that is still starting.
+  void BringRunningCopyToFront(const wchar_t* windowClass, const wchar_t* windowTitle);
 
   // The message a second copy sends the running one's main window: come
   // back as the tray's "メインウィンドウを表示(&M)" would, and to the front.

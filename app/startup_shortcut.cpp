@@ -6,9 +6,10 @@
 #include "core/ansi_text.h"
 #include "core/errors.h"
 #include "core/win32_file_system.h"
-#include "settings/setup_form.h"
+#include "settings/setup_host.h"
 #include "ui/handles.h"
 #include "ui/message_box.h"
+#include "ui/window.h"
 
 namespace qvn {
 namespace {
@@ -21,9 +22,6 @@ constexpr wchar_t kRemovedMessage[] = L"Quorvane をスタートアップから�
 constexpr wchar_t kRegisteredMessage[] = L"Quorvane をスタートアップに登録しました.";
 constexpr wchar_t kNoStartupFolderMessage[] =
     L"スタートアップフォルダーの場所を取得できないため,スタートアップへの登録も削除もできません.";
-constexpr wchar_t kStartupFolderNotInCodePageMessage[] =
-    L"スタートアップフォルダーの名前に,このシステムの文字コードで表せない文字が含まれているため,"
-    L"スタートアップへの登録も削除もできません.";
 constexpr wchar_t kShortcutNotCreatedError[] =
     L"スタートアップに登録できませんでした (エラー %08lX).\r\n"
     L"スタートアップフォルダーに書き込めるか確認してください.";
@@ -51,6 +49,18 @@ std::wstring StartupFolderWide() {
   return path;
 }
 
+// The shortcut's path, in UTF-16 as the shell gives the folder; empty when
+// there is no folder.
+std::wstring StartupLinkPathWide() {
+  const std::wstring folder = StartupFolderWide();
+  return folder.empty() ? std::wstring() : folder + L"\\Quorvane.lnk";
+}
+
+// The folder of `path`, with its trailing backslash.
+std::wstring FolderOf(const std::wstring& path) {
+  return path.substr(0, path.find_last_of(L"\\/:") + 1);
+}
+
 }  // namespace
 
 std::optional<std::string> GetStartupFolder() {
@@ -63,26 +73,29 @@ std::optional<std::string> StartupLinkPath() {
   return folder->empty() ? std::string() : *folder + "\\" + kStartupLinkName;
 }
 
-HRESULT CreateShellLink(const std::string& linkPath, const std::string& target,
-                        const std::string& workingFolder) {
-  ui::ComPtr<IShellLinkA> link;
-  HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+bool StartupLinkExists() {
+  const std::wstring link = StartupLinkPathWide();
+  return !link.empty() && GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+HRESULT CreateShellLink(const std::wstring& linkPath, const std::wstring& target,
+                        const std::wstring& workingFolder) {
+  ui::ComPtr<IShellLinkW> link;
+  HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                     link.ReceiveVoid());
   if (FAILED(result)) return result;
   // A link that lacks its target or folder would start the wrong thing: each
   // setter must have worked before the link is saved.
   if (FAILED(result = link->SetPath(target.c_str()))) return result;
   if (FAILED(result = link->SetWorkingDirectory(workingFolder.c_str()))) return result;
-  if (FAILED(result = link->SetShowCmd(SW_SHOW))) return result;
+  // Documented in 'IShellLinkW::SetShowCmd method' (learn.microsoft.com):
+  // SW_SHOWNORMAL, SW_SHOWMAXIMIZED and SW_SHOWMINNOACTIVE are the values
+  // a link takes.
+  if (FAILED(result = link->SetShowCmd(SW_SHOWNORMAL))) return result;
 
   ui::ComPtr<IPersistFile> file;
   if (FAILED(result = link->QueryInterface(IID_IPersistFile, file.ReceiveVoid()))) return result;
-  // IPersistFile takes the file name in UTF-16.
-  wchar_t widePath[MAX_PATH] = {};
-  if (MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH) == 0) {
-    return HRESULT_FROM_WIN32(GetLastError());
-  }
-  return file->Save(widePath, FALSE);
+  return file->Save(linkPath.c_str(), FALSE);
 }
 
 StartupToggleCaller FromMenu(HWND mainWindow) {
@@ -99,15 +112,9 @@ const wchar_t* StartupMenuCaption(bool registered) {
   return registered ? kRemoveFromStartupCaption : kRegisterInStartupCaption;
 }
 
-void ToggleStartupShortcut(Model& model, const std::string& executablePath, ui::MenuItem& miStartup,
+void ToggleStartupShortcut(Model& model, ui::MenuItem& miStartup,
                            const StartupToggleCaller& caller) {
-  const auto linkPath = StartupLinkPath();
-  if (!linkPath) {
-    // The shortcut's path would name another file than the folder holds.
-    ui::ShowMessageAt(caller.owner, kStartupFolderNotInCodePageMessage, caller.messageAt);
-    return;
-  }
-  const std::string& link = *linkPath;
+  const std::wstring link = StartupLinkPathWide();
   if (link.empty()) {
     // Without the folder there is nowhere to put the shortcut; the root of the
     // drive is no place for it.
@@ -116,14 +123,15 @@ void ToggleStartupShortcut(Model& model, const std::string& executablePath, ui::
   }
   const bool registering = !model.StartupLinkRegistered;
   if (registering) {
-    const HRESULT result = CreateShellLink(link, executablePath, model.ProgramFolder);
+    const std::wstring program = ui::ProgramPath();
+    const HRESULT result = CreateShellLink(link, program, FolderOf(program));
     if (FAILED(result)) {
       wchar_t text[128];
       wsprintfW(text, kShortcutNotCreatedError, static_cast<unsigned long>(result));
       ui::ShowError(caller.owner, text);
       return;
     }
-  } else if (!RetriedWhileFileInUse([&] { return DeleteFileA(link.c_str()) != FALSE; }) &&
+  } else if (!RetriedWhileFileInUse([&] { return DeleteFileW(link.c_str()) != FALSE; }) &&
              GetLastError() != ERROR_FILE_NOT_FOUND) {
     // A shortcut that is already gone counts as removed; one that stays does not.
     ui::ShowError(

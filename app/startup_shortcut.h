@@ -25,10 +25,14 @@ std::optional<std::string> GetStartupFolder();
 // when the folder's name cannot be written in the code page.
 std::optional<std::string> StartupLinkPath();
 
+// Whether the shortcut is in the Startup folder, whatever characters the
+// folder's name has.
+bool StartupLinkExists();
+
 // Writes a shell link at `linkPath` that starts `target` in `workingFolder`
-// in a normal window. The paths are in the ANSI code page.
-HRESULT CreateShellLink(const std::string& linkPath, const std::string& target,
-                        const std::string& workingFolder);
+// in a normal window.
+HRESULT CreateShellLink(const std::wstring& linkPath, const std::wstring& target,
+                        const std::wstring& workingFolder);
 
 // The caption of the menu item miStartup that shows the state.
 const wchar_t* StartupMenuCaption(bool registered);
@@ -51,7 +55,8 @@ StartupToggleCaller FromSettingsDialog(const ui::Form& dialog, ui::Control* btnS
 // `miStartup` (and of the caller's button) and says so in a message box. A
 // shortcut that cannot be made or removed, or a missing Startup folder, is
 // reported instead, and nothing changes.
-void ToggleStartupShortcut(Model& model, const std::string& executablePath, ui::MenuItem& miStartup,
+// The shortcut starts the running program in its own folder.
+void ToggleStartupShortcut(Model& model, ui::MenuItem& miStartup,
                            const StartupToggleCaller& caller);
 
 }  // namespace qvn

@@ -1,8 +1,11 @@
 // What the tray icon's events do: which of them count as the left click and
-// which open the pop-up menu, and what a left click does.
+// which open the pop-up menu, where the menu opens, what a left click does,
+// and which size of the shell's record the running shell understands.
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "core/model.h"
 
@@ -17,7 +20,8 @@ enum class TrayClick { kRestoreFromTray, kStartScreenSaver, kNothing };
 TrayClick TrayLeftClick(const Model& model, const std::function<bool()>& resourcesBelowLimit);
 
 // The events the shell reports about the icon (the low word of the callback
-// message's lParam, version 4 of the tray): the Win32 values.
+// message's lParam in version 4 of the tray, the whole lParam before it): the
+// Win32 values.
 enum TrayEvent : unsigned {
   kTrayLeftButtonDown = 0x0201,   // WM_LBUTTONDOWN
   kTrayRightButtonDown = 0x0204,  // WM_RBUTTONDOWN
@@ -28,20 +32,40 @@ enum TrayEvent : unsigned {
 
 enum class TrayAction { kNone, kLeftClick, kPopupMenu };
 
-// Turns the icon's events into actions. The shell reports one mouse click
-// twice: a left click as WM_LBUTTONDOWN and then NIN_SELECT, a right click as
-// WM_RBUTTONDOWN and then WM_CONTEXTMENU. The press acts at once, as a click
-// always has, and the report that follows it is passed over; from the
-// keyboard only the second kind comes, and it acts.
-class TrayEvents {
- public:
-  TrayAction Take(unsigned event);
-  // The icon was added anew: no report of an earlier click is to come.
-  void Reset() { selectFollows_ = contextMenuFollows_ = false; }
+// What an event does. A shell that took version 4 reports each click once,
+// on its release, as NIN_SELECT or WM_CONTEXTMENU, and the keyboard's
+// requests the same way: only those act, and the presses before them do not.
+// A shell that refused version 4 sends the mouse messages alone: the presses
+// act then.
+TrayAction TrayEventAction(unsigned event, bool versionFour);
 
- private:
-  bool selectFollows_ = false;
-  bool contextMenuFollows_ = false;
+// Where the pop-up menu asked for by WM_CONTEXTMENU opens. In version 4 the
+// shell gives the point in the message's wParam (x in its low word, y in its
+// high word, both signed: a monitor left of or above the primary one has
+// negative coordinates). Nothing means the pointer's position: a shell
+// without version 4, or one that gave (0, 0), names no point.
+struct ScreenPoint {
+  int x;
+  int y;
+  bool operator==(const ScreenPoint&) const = default;
 };
+std::optional<ScreenPoint> TrayMenuAnchor(bool versionFour, std::uintptr_t wParam);
+
+// The version of shell32 (DllGetVersion), and which form of the
+// notification-icon record it understands: the older forms are prefixes of
+// the newest, and a shell handed a size it does not know may refuse the icon
+// or ignore the newer flags.
+struct ShellVersion {
+  unsigned major;
+  unsigned minor;
+  unsigned build;
+};
+enum class TrayRecordSize {
+  kV1,    // before 5.0: a 64-character tip
+  kV2,    // 5.0, Windows 2000: a 128-character tip, versions of the tray
+  kV3,    // 6.0, Windows XP: guidItem
+  kFull,  // 6.0.6000 on, Windows Vista and later: NIF_SHOWTIP, hBalloonIcon
+};
+TrayRecordSize TrayRecordSizeFor(const ShellVersion& shell);
 
 }  // namespace qvn

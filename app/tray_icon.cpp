@@ -1,18 +1,76 @@
 #include "app/tray_icon.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
+#include <shlwapi.h>
+
+#include <cstddef>
 
 #include "ui/window.h"
 
 namespace qvn {
 namespace {
 
-// Version 4 of the tray (Windows Vista); older headers lack the name.
+// Version 4 of the tray and the standard tip kept with it (Windows Vista):
+// this program is built with the headers of Windows XP, which lack them.
 constexpr UINT kNotifyIconVersion4 = 4;
+constexpr UINT kShowTip = 0x00000080;  // NIF_SHOWTIP
+
+// The record as Windows Vista and later know it: the record of Windows XP
+// that the headers give, and the balloon's own icon.
+struct NotifyIconDataFull : NOTIFYICONDATAW {
+  HICON hBalloonIcon;
+};
+static_assert(sizeof(NotifyIconDataFull) == (sizeof(void*) == 8 ? 976 : 956));
 
 static_assert(kTrayLeftButtonDown == WM_LBUTTONDOWN && kTrayRightButtonDown == WM_RBUTTONDOWN &&
               kTrayContextMenu == WM_CONTEXTMENU && kTraySelect == NIN_SELECT &&
               kTrayKeySelect == NIN_KEYSELECT);
+
+// shell32's version; 4.0 when it has no DllGetVersion (before Internet
+// Explorer 4's shell). shell32 is loaded already: the tray needs it.
+ShellVersion Shell32Version() {
+  const auto getVersion = reinterpret_cast<DLLGETVERSIONPROC>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"shell32.dll"), "DllGetVersion")));
+  DLLVERSIONINFO info{sizeof info};
+  if (getVersion == nullptr || FAILED(getVersion(&info))) return {4, 0, 0};
+  return {info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber};
+}
+
+// The size of the record that the running shell understands. Documented in
+// 'NOTIFYICONDATAW structure' (learn.microsoft.com): a shell given a size
+// it does not know may fail the call, and one given an older size ignores
+// the flags that came after it, NIF_SHOWTIP among them.
+DWORD RecordSize() {
+  static const TrayRecordSize size = TrayRecordSizeFor(Shell32Version());
+  switch (size) {
+    case TrayRecordSize::kFull:
+      return sizeof(NotifyIconDataFull);
+    case TrayRecordSize::kV3:
+      return offsetof(NotifyIconDataFull, hBalloonIcon);
+    case TrayRecordSize::kV2:
+      return NOTIFYICONDATAW_V2_SIZE;
+    case TrayRecordSize::kV1:
+      break;
+  }
+  return NOTIFYICONDATAW_V1_SIZE;
+}
+
+// LoadIconWithScaleDown of comctl32 version 6 (Windows Vista): the image
+// made from a larger one of the icon rather than blown up from a smaller.
+// Looked up in the comctl32 the program is bound to (version 6, by its
+// manifest), which the program has loaded already.
+using LoadIconWithScaleDownFn = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
+LoadIconWithScaleDownFn FindLoadIconWithScaleDown() {
+  HMODULE comctl32 = nullptr;
+  if (!GetModuleHandleExW(
+          GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+          reinterpret_cast<LPCWSTR>(reinterpret_cast<void*>(&InitCommonControlsEx)), &comctl32)) {
+    return nullptr;
+  }
+  return reinterpret_cast<LoadIconWithScaleDownFn>(
+      reinterpret_cast<void*>(GetProcAddress(comctl32, "LoadIconWithScaleDown")));
+}
 
 }  // namespace
 
@@ -25,14 +83,16 @@ TrayIcon::~TrayIcon() {
 }
 
 bool TrayIcon::Notify(DWORD action) {
-  // The Unicode record of Windows 2000: its 128-character tip holds either
-  // text whole, line break included.
-  NOTIFYICONDATAW icon{};
-  icon.cbSize = NOTIFYICONDATAW_V2_SIZE;
+  NotifyIconDataFull icon{};
+  icon.cbSize = RecordSize();
   icon.hWnd = window_;
   icon.uID = kTrayIconId;
-  if (action == NIM_ADD) {
+  if (action == NIM_ADD || action == NIM_MODIFY) {
     icon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    // Documented in 'NOTIFYICONDATAW structure' (learn.microsoft.com): with
+    // version 4 the standard tip shows only with NIF_SHOWTIP, a flag the
+    // full-size record alone carries.
+    if (icon.cbSize == sizeof(NotifyIconDataFull)) icon.uFlags |= kShowTip;
     icon.uCallbackMessage = kTrayCallbackMessage;
     // Without an image the icon would be an invisible spot in the tray that
     // nobody could click: the system's application icon stands in.
@@ -44,10 +104,26 @@ bool TrayIcon::Notify(DWORD action) {
   return Shell_NotifyIconW(action, &icon) != FALSE;
 }
 
+void TrayIcon::LoadImageForDpi() {
+  // Documented in 'NOTIFYICONDATAW structure' (learn.microsoft.com): the
+  // icon is given at the small icon size of the DPI, which the shell would
+  // otherwise scale up from a smaller image.
+  const int width = ui::SystemMetric(window_, SM_CXSMICON);
+  const int height = ui::SystemMetric(window_, SM_CYSMICON);
+  static const LoadIconWithScaleDownFn scaleDown = FindLoadIconWithScaleDown();
+  HICON image = nullptr;
+  if (scaleDown == nullptr ||
+      FAILED(scaleDown(ui::Instance(), MAKEINTRESOURCEW(iconResourceId_), width, height, &image))) {
+    image = static_cast<HICON>(LoadImageW(ui::Instance(), MAKEINTRESOURCEW(iconResourceId_),
+                                          IMAGE_ICON, width, height, 0));
+  }
+  icon_.reset(image);
+}
+
 bool TrayIcon::AddToShell() {
+  LoadImageForDpi();
   if (!Notify(NIM_ADD)) return false;
   versionFour_ = Notify(NIM_SETVERSION);
-  events_.Reset();
   return true;
 }
 
@@ -55,10 +131,6 @@ bool TrayIcon::Add(HWND window, const wchar_t* tip) {
   if (shown_) return true;
   window_ = window;
   tip_ = tip;
-  // The small icon's size at the window's DPI, taken from the icon's own images.
-  icon_.reset(static_cast<HICON>(LoadImageW(ui::Instance(), MAKEINTRESOURCEW(iconResourceId_),
-                                            IMAGE_ICON, ui::SystemMetric(window, SM_CXSMICON),
-                                            ui::SystemMetric(window, SM_CYSMICON), 0)));
   shown_ = AddToShell();
   return shown_;
 }
@@ -70,34 +142,50 @@ void TrayIcon::Remove() {
   shown_ = false;
 }
 
+void TrayIcon::DpiChanged() {
+  if (!shown_) return;
+  // The shell has copied the old image; the new one replaces it. Should the
+  // shell refuse it, the old image stays, which is still an icon to click.
+  LoadImageForDpi();
+  Notify(NIM_MODIFY);
+}
+
 void TrayIcon::SetFocus() {
   if (shown_ && versionFour_) Notify(NIM_SETFOCUS);
 }
 
+void TrayIcon::HandleEvent(WPARAM wParam, LPARAM lParam) {
+  // The low word is the event in version 4 and the whole lParam before it.
+  switch (TrayEventAction(LOWORD(lParam), versionFour_)) {
+    case TrayAction::kLeftClick:
+      if (onLeftClick) onLeftClick();
+      break;
+    case TrayAction::kPopupMenu: {
+      // Documented in 'NOTIFYICONDATAW structure' (learn.microsoft.com),
+      // uCallbackMessage: in version 4 wParam holds the point the event is
+      // about, each coordinate signed (GET_X_LPARAM, GET_Y_LPARAM).
+      POINT at{};
+      if (const auto anchor = TrayMenuAnchor(versionFour_, wParam)) {
+        at = POINT{anchor->x, anchor->y};
+      } else {
+        GetCursorPos(&at);
+      }
+      if (onPopupMenu) onPopupMenu(at);
+      break;
+    }
+    case TrayAction::kNone:
+      break;
+  }
+}
+
 bool TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == kTrayCallbackMessage) {
-    // The low word is the event in version 4 and the whole lParam before it.
-    const UINT event = LOWORD(lParam);
-    switch (events_.Take(event)) {
-      case TrayAction::kLeftClick:
-        if (onLeftClick) onLeftClick();
-        break;
-      case TrayAction::kPopupMenu: {
-        // The shell names the point of a keyboard request (the icon's); a
-        // press of the right button opens the menu where the pointer is.
-        POINT at{static_cast<short>(LOWORD(wParam)), static_cast<short>(HIWORD(wParam))};
-        if (!versionFour_ || event != WM_CONTEXTMENU) GetCursorPos(&at);
-        if (onPopupMenu) onPopupMenu(at);
-        break;
-      }
-      case TrayAction::kNone:
-        break;
-    }
+    HandleEvent(wParam, lParam);
     return true;
   }
   if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
     // The new taskbar has no icon of ours yet; it gets the one it had, in the
-    // version it had.
+    // version it had, at the DPI of now.
     if (shown_ && !AddToShell()) {
       shown_ = false;
       if (onLost) onLost();

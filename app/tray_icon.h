@@ -1,6 +1,7 @@
 // The launcher's icon in the task tray: added with the tip chosen at that
-// moment, removed again, added anew when Explorer has restarted, and its
-// mouse and keyboard events handed on as calls.
+// moment, removed again, added anew when Explorer has restarted, its image
+// taken again at a new DPI, and its mouse and keyboard events handed on as
+// calls.
 #pragma once
 
 #include <windows.h>
@@ -30,7 +31,7 @@ constexpr wchar_t kMainWindowTip[] =
 class TrayIcon {
  public:
   // The icon is that resource of the program at the small icon size of the
-  // window's DPI, loaded when it is added.
+  // window's DPI, loaded when it is added and again when the DPI changes.
   explicit TrayIcon(int iconResourceId);
   // A shown icon goes with its object.
   ~TrayIcon();
@@ -42,6 +43,8 @@ class TrayIcon {
   bool Add(HWND window, const wchar_t* tip);
   // Removes the icon if it is shown.
   void Remove();
+  // The window's DPI has changed: a shown icon takes its image at the new size.
+  void DpiChanged();
   // Gives the keyboard focus back to the icon in the notification area, as
   // after a menu that was opened from it and dismissed with Escape.
   void SetFocus();
@@ -55,6 +58,8 @@ class TrayIcon {
   // request), the taskbar's re-creation, after which a shown icon is added
   // again, and the window's end, which removes the icon. True when `message`
   // was taken and needs no further handling.
+  // TaskbarCreated comes from Explorer, which may run with less privilege
+  // than this program: the main window lets it through.
   bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   std::function<void()> onLeftClick;
@@ -63,11 +68,17 @@ class TrayIcon {
   // The taskbar came back but would not take the icon again.
   std::function<void()> onLost;
 
+  // The registered message TaskbarCreated; 0 when it could not be registered.
+  UINT TaskbarCreatedMessage() const { return taskbarCreatedMessage_; }
+
  private:
   bool Notify(DWORD action);
   // NIM_ADD, then version 4 of the tray, which the keyboard needs; a shell
   // without it keeps sending the mouse messages alone.
   bool AddToShell();
+  // The image at the small icon size of the window's DPI.
+  void LoadImageForDpi();
+  void HandleEvent(WPARAM wParam, LPARAM lParam);
 
   int iconResourceId_;
   ui::UniqueIcon icon_;    // owned here; the shell copies it when the icon is added
@@ -75,7 +86,6 @@ class TrayIcon {
   std::wstring tip_;
   bool shown_ = false;
   bool versionFour_ = false;  // the shell took NIM_SETVERSION 4
-  TrayEvents events_;
   // Sent to every top-level window when the taskbar has been created anew
   // (Explorer restarted); 0 when it could not be registered.
   UINT taskbarCreatedMessage_ = 0;

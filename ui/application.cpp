@@ -84,14 +84,6 @@ void SetHintLine(std::wstring awayText, std::function<void(const std::wstring&)>
   state.showHintLine = std::move(show);
 }
 
-const std::wstring& Hint() {
-  return Current().hintLine.Hint();
-}
-
-bool CursorOverProgram() {
-  return Current().hintLine.CursorOverProgram();
-}
-
 void ShowItemHint(const std::wstring& hint) {
   HintLineChanged(Current().hintLine.MenuItemHighlighted(hint));
 }

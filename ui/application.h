@@ -34,10 +34,6 @@ HICON Icon();
 // the line go.
 void SetHintLine(std::wstring awayText, std::function<void(const std::wstring&)> show);
 
-// The current hint text (the long part), and whether the pointer was over
-// the program when last looked at.
-const std::wstring& Hint();
-bool CursorOverProgram();
 // A menu item (or anything else the keyboard highlights) shows its hint.
 void ShowItemHint(const std::wstring& hint);
 // Looks at where the pointer really is: when a menu or a modal loop ends, and

@@ -5,12 +5,6 @@
 namespace ui {
 namespace {
 
-// Given by the program, or none.
-std::wstring& ClassPrefix() {
-  static std::wstring prefix;
-  return prefix;
-}
-
 HBRUSH FaceBrush() {
   return reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
 }
@@ -20,14 +14,6 @@ HBRUSH FaceBrush() {
 constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
 
 }  // namespace
-
-void SetControlClassPrefix(std::wstring prefix) {
-  ClassPrefix() = std::move(prefix);
-}
-
-std::wstring ControlClassName(const wchar_t* kind) {
-  return ClassPrefix() + kind;
-}
 
 RECT ScaledBounds(int dpi, const ControlDef& def) {
   return RECT{ScaleTo(dpi, def.left), ScaleTo(dpi, def.top), ScaleTo(dpi, def.left + def.width),
@@ -78,9 +64,9 @@ void Control::FillBackground(HDC dc, const RECT& rect, COLORREF color) const {
 // --- Panel -------------------------------------------------------------------
 
 bool Panel::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
-  RegisterWindowClass(ControlClassName(kPanelClass).c_str(), 0, FaceBrush());
-  return CreateHandle(WS_EX_CONTROLPARENT, ControlClassName(kPanelClass).c_str(), L"", kChildStyle,
-                      r.left, r.top, r.right - r.left, r.bottom - r.top, parent, nullptr);
+  RegisterWindowClass(kPanelClass, 0, FaceBrush());
+  return CreateHandle(WS_EX_CONTROLPARENT, kPanelClass, L"", kChildStyle, r.left, r.top,
+                      r.right - r.left, r.bottom - r.top, parent, nullptr);
 }
 
 LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -98,9 +84,9 @@ LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // --- Label -------------------------------------------------------------------
 
 bool Label::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
-  RegisterWindowClass(ControlClassName(kLabelClass).c_str(), 0, nullptr);
-  return CreateHandle(0, ControlClassName(kLabelClass).c_str(), L"", kChildStyle, r.left, r.top,
-                      r.right - r.left, r.bottom - r.top, parent, nullptr);
+  RegisterWindowClass(kLabelClass, 0, nullptr);
+  return CreateHandle(0, kLabelClass, L"", kChildStyle, r.left, r.top, r.right - r.left,
+                      r.bottom - r.top, parent, nullptr);
 }
 
 void Label::Place(const RECT& bounds) {
@@ -167,10 +153,9 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // --- GroupBox ----------------------------------------------------------------
 
 bool GroupBox::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
-  RegisterWindowClass(ControlClassName(kGroupBoxClass).c_str(), CS_DBLCLKS, FaceBrush());
-  return CreateHandle(WS_EX_CONTROLPARENT, ControlClassName(kGroupBoxClass).c_str(), L"",
-                      kChildStyle, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
-                      nullptr);
+  RegisterWindowClass(kGroupBoxClass, CS_DBLCLKS, FaceBrush());
+  return CreateHandle(WS_EX_CONTROLPARENT, kGroupBoxClass, L"", kChildStyle, r.left, r.top,
+                      r.right - r.left, r.bottom - r.top, parent, nullptr);
 }
 
 LRESULT GroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -205,9 +190,9 @@ LRESULT GroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // --- Image -------------------------------------------------------------------
 
 bool Image::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
-  RegisterWindowClass(ControlClassName(kImageClass).c_str(), CS_DBLCLKS, nullptr);
-  return CreateHandle(0, ControlClassName(kImageClass).c_str(), L"", kChildStyle, r.left, r.top,
-                      r.right - r.left, r.bottom - r.top, parent, nullptr);
+  RegisterWindowClass(kImageClass, CS_DBLCLKS, nullptr);
+  return CreateHandle(0, kImageClass, L"", kChildStyle, r.left, r.top, r.right - r.left,
+                      r.bottom - r.top, parent, nullptr);
 }
 
 void Image::SetIcon(HICON icon) {

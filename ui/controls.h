@@ -18,12 +18,6 @@ inline constexpr wchar_t kGroupBoxClass[] = L"GroupBox";
 inline constexpr wchar_t kImageClass[] = L"Image";
 inline constexpr wchar_t kTabSheetClass[] = L"TabSheet";
 
-// A program that wants these classes told apart from another module's in
-// its process gives them a prefix, before its first window is made.
-void SetControlClassPrefix(std::wstring prefix);
-// The name a control class is registered under: the prefix, then `kind`.
-std::wstring ControlClassName(const wchar_t* kind);
-
 // One row of a form's control table. Places and sizes are at 96 DPI, in the
 // parent's client area.
 struct ControlDef {

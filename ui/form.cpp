@@ -126,6 +126,9 @@ int Form::ShowModal() {
   modal_ = true;
   modalResult_ = 0;
   if (owner_ != nullptr) EnableWindow(owner_, FALSE);
+  // Opened from the tray, the form is the program's only window the user can
+  // find again on the taskbar.
+  ShowOnTaskbarWhileOwnerHidden(hwnd());
   Show();
   SetForegroundWindow(hwnd());
   MSG message;

@@ -187,6 +187,9 @@ INT_PTR CALLBACK BoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam
   switch (message) {
     case WM_INITDIALOG:
       SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+      // A box shown while the program is in the tray (an error at start-up,
+      // say) is found again on the taskbar.
+      ShowOnTaskbarWhileOwnerHidden(dialog);
       BuildBox(dialog, *reinterpret_cast<const Box*>(lParam));
       return FALSE;  // the focus has been set
 

@@ -4,10 +4,9 @@
 
 namespace ui {
 bool TabSheet::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
-  RegisterWindowClass(ControlClassName(kTabSheetClass).c_str(), 0,
-                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  RegisterWindowClass(kTabSheetClass, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   // A control parent, so that Tab and the dialog keys reach the controls on it.
-  return CreateHandle(WS_EX_CONTROLPARENT, ControlClassName(kTabSheetClass).c_str(), L"",
+  return CreateHandle(WS_EX_CONTROLPARENT, kTabSheetClass, L"",
                       WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, r.left, r.top, r.right - r.left,
                       r.bottom - r.top, parent, nullptr);
 }

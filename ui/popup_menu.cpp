@@ -91,6 +91,19 @@ bool PopupMenu::Popup(HWND owner, POINT at) {
   return command != 0;
 }
 
+void PopupMenu::Refresh(HMENU menu) {
+  for (const auto& [handle, shown] : shownItems_) {
+    if (handle != menu) continue;
+    for (size_t position = 0; position < shown.size(); ++position) {
+      if (shown[position]->IsSeparator()) continue;
+      MENUITEMINFOW info{sizeof info};
+      info.fMask = MIIM_STRING;
+      info.dwTypeData = const_cast<wchar_t*>(shown[position]->caption.c_str());
+      SetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
+    }
+  }
+}
+
 const MenuItem* PopupMenu::FindByCommand(UINT command) const {
   return command >= 1 && command <= commands_.size() ? commands_[command - 1] : nullptr;
 }

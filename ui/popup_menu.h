@@ -56,6 +56,11 @@ class PopupMenu {
   // False when the menu was dismissed without a choice.
   bool Popup(HWND owner, POINT at);
 
+  // Gives the items of `menu`, one of the shown menu's (as WM_INITMENUPOPUP
+  // names it), the captions they have now: a caption changed while the menu
+  // opens shows at once.
+  void Refresh(HMENU menu);
+
   // The hint of the item that a WM_MENUSELECT names, when it is one of ours.
   std::optional<std::wstring> HintFor(WPARAM wParam, LPARAM lParam) const;
 

@@ -28,6 +28,33 @@ int ScreenDpi() {
 
 }  // namespace
 
+bool LetMessageThrough(HWND hwnd, UINT message) {
+  // Documented in 'ChangeWindowMessageFilterEx function' (learn.microsoft.com):
+  // User Interface Privilege Isolation drops a message sent from a process
+  // of lower integrity unless the window lets it through.
+  using FilterExFn = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+  using FilterFn = BOOL(WINAPI*)(UINT, DWORD);
+  constexpr DWORD kAllow = 1;  // MSGFLT_ALLOW, and MSGFLT_ADD for the older call
+  static const auto filterEx = User32Function<FilterExFn>("ChangeWindowMessageFilterEx");
+  static const auto filter = User32Function<FilterFn>("ChangeWindowMessageFilter");
+  if (message == 0) return false;
+  if (filterEx != nullptr) return filterEx(hwnd, message, kAllow, nullptr) != FALSE;
+  if (filter != nullptr) return filter(message, kAllow) != FALSE;
+  return true;
+}
+
+void ShowOnTaskbarWhileOwnerHidden(HWND hwnd) {
+  // Documented in 'The Taskbar' (Managing Taskbar Buttons) and 'Extended
+  // Window Styles' (learn.microsoft.com): an owned window has a button only
+  // with WS_EX_APPWINDOW, a style to change while the window is hidden.
+  HWND owner = GetWindow(hwnd, GW_OWNER);
+  if (owner == nullptr) return;
+  const LONG exStyle = GetWindowLongW(hwnd, GWL_EXSTYLE);
+  const LONG wanted =
+      IsWindowVisible(owner) ? exStyle & ~WS_EX_APPWINDOW : exStyle | WS_EX_APPWINDOW;
+  if (wanted != exStyle) SetWindowLongW(hwnd, GWL_EXSTYLE, wanted);
+}
+
 int Dpi(HWND hwnd) {
   if (hwnd == nullptr) return ScreenDpi();
   HWND root = GetAncestor(hwnd, GA_ROOT);
@@ -67,6 +94,18 @@ void AdjustFrame(RECT& rect, DWORD style, DWORD exStyle, int dpi) {
 
 HINSTANCE Instance() {
   return GetModuleHandleW(nullptr);
+}
+
+std::wstring ProgramPath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);  // cut short: a longer path
+  }
 }
 
 Window::~Window() {

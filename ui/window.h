@@ -26,6 +26,20 @@ void AdjustFrame(RECT& rect, DWORD style, DWORD exStyle, int dpi);
 
 // The process's instance handle.
 HINSTANCE Instance();
+// The full path of the program's executable.
+std::wstring ProgramPath();
+
+// Lets `message` reach `hwnd` from processes of lower integrity than this one
+// (this program run as administrator, the sender not): ChangeWindowMessageFilterEx
+// from Windows 7 on, the process-wide ChangeWindowMessageFilter on Vista,
+// nothing before, where no such filter exists. False when the system refused.
+bool LetMessageThrough(HWND hwnd, UINT message);
+
+// A window about to show gets a button on the taskbar of its own when its
+// owner is hidden (the program lives in the task tray), or loses it when the
+// owner shows; an unowned window always has one. Call while `hwnd` is
+// hidden: the taskbar reads the style when the window is shown.
+void ShowOnTaskbarWhileOwnerHidden(HWND hwnd);
 
 class Window {
  public:

@@ -23,24 +23,43 @@ TEST(TrayLeftClick, BringsTheWindowBackOrStartsTheScreenSaverWhileResourcesLast)
   EXPECT_EQ(guardAsked, 2);
 }
 
-TEST(TrayEvents, AClickActsOnItsPressAndTheKeyboardOnItsOwnReport) {
-  TrayEvents events;
-  // A left click: the press, its release, then NIN_SELECT, which does not act again.
-  EXPECT_EQ(events.Take(kTrayLeftButtonDown), TrayAction::kLeftClick);
-  EXPECT_EQ(events.Take(0x0202), TrayAction::kNone);
-  EXPECT_EQ(events.Take(kTraySelect), TrayAction::kNone);
-  // A right click: the press, then WM_CONTEXTMENU, which does not open a second menu.
-  EXPECT_EQ(events.Take(kTrayRightButtonDown), TrayAction::kPopupMenu);
-  EXPECT_EQ(events.Take(kTrayContextMenu), TrayAction::kNone);
-  // The keyboard: Enter or Space, Shift+F10 or the menu key.
-  EXPECT_EQ(events.Take(kTrayKeySelect), TrayAction::kLeftClick);
-  EXPECT_EQ(events.Take(kTraySelect), TrayAction::kLeftClick);
-  EXPECT_EQ(events.Take(kTrayContextMenu), TrayAction::kPopupMenu);
-  // A press whose report never came (the icon was removed) is forgotten
-  // when the icon is added again.
-  events.Take(kTrayLeftButtonDown);
-  events.Reset();
-  EXPECT_EQ(events.Take(kTraySelect), TrayAction::kLeftClick);
+TEST(TrayEvents, VersionFourActsOnTheReportsAndAnOlderShellOnThePresses) {
+  struct Case {
+    unsigned event;
+    TrayAction withVersionFour, without;
+  };
+  for (const Case& c :
+       {Case{kTraySelect, TrayAction::kLeftClick, TrayAction::kNone},
+        Case{kTrayKeySelect, TrayAction::kLeftClick, TrayAction::kNone},
+        Case{kTrayContextMenu, TrayAction::kPopupMenu, TrayAction::kNone},
+        Case{kTrayLeftButtonDown, TrayAction::kNone, TrayAction::kLeftClick},
+        Case{kTrayRightButtonDown, TrayAction::kNone, TrayAction::kPopupMenu},
+        Case{0x0202 /* WM_LBUTTONUP */, TrayAction::kNone, TrayAction::kNone},
+        Case{0x0203 /* WM_LBUTTONDBLCLK */, TrayAction::kNone, TrayAction::kNone}}) {
+    EXPECT_EQ(TrayEventAction(c.event, true), c.withVersionFour) << std::hex << c.event;
+    EXPECT_EQ(TrayEventAction(c.event, false), c.without) << std::hex << c.event;
+  }
+}
+
+TEST(TrayEvents, TheMenuOpensAtTheShellsSignedPointOrElseAtThePointer) {
+  const auto wParam = [](int x, int y) {
+    return static_cast<std::uintptr_t>((static_cast<unsigned>(y) & 0xFFFF) << 16 |
+                                       (static_cast<unsigned>(x) & 0xFFFF));
+  };
+  EXPECT_EQ(TrayMenuAnchor(true, wParam(1800, 1050)), (ScreenPoint{1800, 1050}));
+  // A taskbar on a monitor left of and above the primary one.
+  EXPECT_EQ(TrayMenuAnchor(true, wParam(-1200, -30)), (ScreenPoint{-1200, -30}));
+  EXPECT_EQ(TrayMenuAnchor(true, wParam(0, 0)), std::nullopt);
+  EXPECT_EQ(TrayMenuAnchor(false, wParam(1800, 1050)), std::nullopt);
+}
+
+TEST(TrayRecord, TheSizeFollowsTheShellsVersion) {
+  EXPECT_EQ(TrayRecordSizeFor({4, 72, 3110}), TrayRecordSize::kV1);
+  EXPECT_EQ(TrayRecordSizeFor({5, 0, 3900}), TrayRecordSize::kV2);    // Windows 2000
+  EXPECT_EQ(TrayRecordSizeFor({6, 0, 2900}), TrayRecordSize::kV3);    // Windows XP
+  EXPECT_EQ(TrayRecordSizeFor({6, 0, 6000}), TrayRecordSize::kFull);  // Windows Vista
+  EXPECT_EQ(TrayRecordSizeFor({6, 1, 7600}), TrayRecordSize::kFull);  // Windows 7
+  EXPECT_EQ(TrayRecordSizeFor({10, 0, 19041}), TrayRecordSize::kFull);
 }
 
 }  // namespace

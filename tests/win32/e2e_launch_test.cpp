@@ -138,7 +138,7 @@ TEST_F(LaunchFolder, ARunStartsEveryExeInOrderWithPausesAndThenCloses) {
 TEST_F(LaunchFolder, ARunCanEndInTheTrayAndASecondRunAsksFirst) {
   ASSERT_NO_FATAL_FAILURE(StartLauncher(/*trayAfterRun=*/true, 50));
   // With the tray setting the launcher starts in the tray: bring it back first.
-  PostMessageW(main, kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
+  PostTrayEvent(main, qvn::kTraySelect);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
 
   DoubleClick(group);
@@ -181,7 +181,7 @@ TEST_F(LaunchFolder, NothingFromTheTrayReentersOrCutsShortARun) {
   for (int i = 0; i < 8; ++i) list += "0\r\n";
   WriteFileBytes(folder.File(L"Start.qvl"), list);
   ASSERT_NO_FATAL_FAILURE(StartLauncher(/*trayAfterRun=*/true, kInterval));
-  PostMessageW(main, kTrayCallbackMessage, 1, WM_RBUTTONDOWN);
+  PostTrayEvent(main, WM_CONTEXTMENU);
   ASSERT_TRUE(PressInMenu(launcher.processId(), {'E'})) << "no menu";  // 連続起動(&E)
   ASSERT_TRUE(WaitUntil([&] { return Started(kUpper); }, 20000));
 
@@ -190,7 +190,8 @@ TEST_F(LaunchFolder, NothingFromTheTrayReentersOrCutsShortARun) {
   // messages; a menu opened by this one would hold the answer back until the
   // menu closed. Then the program is told to close.
   DWORD_PTR answer = 0;
-  ASSERT_NE(SendMessageTimeoutW(main, kTrayCallbackMessage, 1, WM_RBUTTONDOWN, SMTO_NORMAL, 10000,
+  ASSERT_NE(SendMessageTimeoutW(main, kTrayCallbackMessage, 0,
+                                MAKELPARAM(WM_CONTEXTMENU, qvn::kTrayIconId), SMTO_NORMAL, 10000,
                                 &answer),
             0)
       << "the right click was not answered at once: a menu opened in the middle of the run";

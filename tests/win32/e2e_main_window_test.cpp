@@ -147,7 +147,7 @@ TEST_F(RunningLauncher, TheVersionDialogStandsBesideTheMainWindow) {
   HWND ok = FindWindowExW(about, nullptr, L"Button", nullptr);
   ASSERT_NE(ok, nullptr);
   EXPECT_EQ(TextOf(ok), L"OK");
-  SendMessageW(ok, BM_CLICK, 0, 0);
+  SendBounded(ok, BM_CLICK);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about) || !IsWindowVisible(about); }, 5000));
   EXPECT_TRUE(IsWindowVisible(main));
 }

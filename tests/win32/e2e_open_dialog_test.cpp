@@ -179,7 +179,7 @@ TEST_F(ReadCommand, DeletionRefusesTheFilesInUseInOrderAndDeletesAnyOther) {
     answer(box);
     EXPECT_TRUE(Closed(box));
     // Once the dialog answers, the command that showed the box is over.
-    SendMessageW(dialog, WM_NULL, 0, 0);
+    SendBounded(dialog, WM_NULL);
     return message;
   };
   const std::wstring refused = L"このファイルは削除できません. 削除処理を中止します.";

@@ -56,7 +56,7 @@ std::wstring Utf16(const std::string& utf8) {
 }
 
 bool IsChecked(HWND button) {
-  return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  return SendBounded(button, BM_GETCHECK) == BST_CHECKED;
 }
 
 // A launcher in a fresh folder with a list whose No.1 is a program of the
@@ -140,7 +140,7 @@ class SettingsDialog : public ::testing::Test {
   }
   HWND ComboOf(int index) { return DescendantsOf(dialog, L"ComboBox")[index]; }
   void Type(HWND box, const std::wstring& text) {
-    SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendBounded(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   }
 
   // Waits for a message box of the launcher, reads it and closes it.

@@ -15,15 +15,6 @@
 namespace qvntest {
 namespace {
 
-using qvn::kTrayCallbackMessage;
-
-// An event on the icon as the shell reports it in version 4 of the tray: the
-// event and the icon's id in lParam, the point it is about in wParam.
-void SendTrayEvent(HWND main, UINT event, POINT at = {}) {
-  PostMessageW(main, kTrayCallbackMessage, MAKEWPARAM(at.x, at.y),
-               MAKELPARAM(event, qvn::kTrayIconId));
-}
-
 class LauncherInTray : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -38,7 +29,7 @@ class LauncherInTray : public ::testing::Test {
     if (fromTray) {
       const POINT icon{150, 120};
       ParkPointer();  // away from the menu, which would highlight the item under it
-      SendTrayEvent(main, WM_CONTEXTMENU, icon);
+      PostTrayEvent(main, WM_CONTEXTMENU, icon);
       HWND menu = WaitForMenu(launcher.processId());
       ASSERT_NE(menu, nullptr) << "no menu";
       RECT rect;
@@ -77,15 +68,17 @@ TEST_F(LauncherInTray, GoesIntoTheTrayAndComesBackOnALeftClickOrItsKey) {
 
   // The window is moved away first, to see that it comes back to the corner.
   SetWindowPos(main, nullptr, 300, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  SendTrayEvent(main, WM_LBUTTONDOWN);
-  SendTrayEvent(main, NIN_SELECT);  // the same click, reported once more
+  // A click in version 4 of the tray: the press, which does nothing, and the
+  // report of the click on its release.
+  PostTrayEvent(main, WM_LBUTTONDOWN);
+  PostTrayEvent(main, NIN_SELECT);
   EXPECT_TRUE(MainShownAtTopLeft());
   EXPECT_FALSE(TrayIconShown(main));
 
   // Enter or Space on the icon chosen with the keyboard (Win+B, arrows).
   ChooseFromMenu(false, {'T'});
   ASSERT_TRUE(MainHidden());
-  SendTrayEvent(main, NIN_KEYSELECT);
+  PostTrayEvent(main, NIN_KEYSELECT);
   EXPECT_TRUE(MainShownAtTopLeft());
   EXPECT_FALSE(TrayIconShown(main));
 }
@@ -93,6 +86,13 @@ TEST_F(LauncherInTray, GoesIntoTheTrayAndComesBackOnALeftClickOrItsKey) {
 TEST_F(LauncherInTray, TwoMovesAddOneIconWhichTheEndRemoves) {
   ChooseFromMenu(false, {'T'});
   ASSERT_TRUE(MainHidden());
+  // A dialog opened from the tray has a taskbar button while it shows.
+  ChooseFromMenu(true, {'S'});  // ユーザー設定(&S)...
+  HWND settings = WaitForVisibleWindow(launcher.processId(), L"TSetupForm");
+  ASSERT_NE(settings, nullptr);
+  EXPECT_NE(GetWindowLongW(settings, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+  PostMessageW(settings, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(settings); }, 5000));
   // From the tray the menu offers the main window instead of the tray.
   ChooseFromMenu(true, {'M'});  // メインウィンドウを表示(&M)
   ASSERT_TRUE(MainShownAtTopLeft());
@@ -156,7 +156,13 @@ TEST_F(StartupShortcut, IsCreatedPointingAtTheLauncherAndRemovedAgain) {
   ASSERT_GE(bytes.size(), 64u);
   std::uint32_t showCommand = 0;
   std::memcpy(&showCommand, bytes.data() + 60, sizeof showCommand);  // little-endian, as stored
-  EXPECT_EQ(showCommand, std::uint32_t{SW_SHOW});
+  EXPECT_EQ(showCommand, std::uint32_t{SW_SHOWNORMAL});
+
+  // Removed behind the launcher's back, the shortcut is registered again by
+  // the same keys: the menu reads the state when it opens.
+  ASSERT_TRUE(DeleteFileW(link.c_str()));
+  ChooseFromMenu(false, {'O', 'I'});
+  ExpectMessageAt347x33(L"Quorvane をスタートアップに登録しました.");
 
   // The caption now offers the removal: the same keys remove the shortcut.
   ChooseFromMenu(false, {'O', 'I'});  // オプション(&O) > スタートアップから削除(&I)

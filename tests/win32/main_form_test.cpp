@@ -146,7 +146,7 @@ TEST_F(MainFormTest, TheTrayIconsTipAndLeftClickFollowTheScreenSaverSetting) {
   ASSERT_TRUE(SetWindowSubclass(form.hwnd(), CountScreenSaver, 1,
                                 reinterpret_cast<DWORD_PTR>(&screenSavers)));
   const auto leftClick = [&] {
-    SendMessageW(form.hwnd(), kTrayCallbackMessage, kTrayIconId, WM_LBUTTONDOWN);
+    SendMessageW(form.hwnd(), kTrayCallbackMessage, 0, MAKELPARAM(qvn::kTraySelect, kTrayIconId));
   };
   model.StartScreenSaverOnIconClick = true;
   form.MoveToTray();

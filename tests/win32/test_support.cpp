@@ -235,11 +235,19 @@ std::wstring ClassOf(HWND hwnd) {
   return name;
 }
 
+LRESULT SendBounded(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  if (SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 10000, &result) == 0) {
+    return 0;
+  }
+  return static_cast<LRESULT>(result);
+}
+
 std::wstring TextOf(HWND hwnd) {
   // WM_GETTEXT is carried across processes, so this reads other programs' windows too.
-  const auto length = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
+  const auto length = SendBounded(hwnd, WM_GETTEXTLENGTH);
   std::wstring text(length + 1, L'\0');
-  SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  SendBounded(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(wcslen(text.c_str()));
   return text;
 }
@@ -386,7 +394,7 @@ std::string BoxShownBy(DWORD processId) {
 }
 
 void PressFirstButton(HWND box) {
-  SendMessageW(FindWindowExW(box, nullptr, L"Button", nullptr), BM_CLICK, 0, 0);
+  SendBounded(FindWindowExW(box, nullptr, L"Button", nullptr), BM_CLICK);
 }
 
 namespace {
@@ -467,7 +475,7 @@ std::vector<HWND> ImagesIn(HWND group) {
 }
 
 bool ShowsIcon(HWND image) {
-  return SendMessageW(image, STM_GETICON, 0, 0) != 0;
+  return SendBounded(image, STM_GETICON) != 0;
 }
 
 std::wstring IconRow(const std::vector<HWND>& images) {
@@ -498,10 +506,10 @@ void ShowNextPage(HWND dialog) {
 std::vector<std::wstring> EntriesOf(HWND list) {
   // LB_GETTEXT is carried across processes like WM_GETTEXT.
   std::vector<std::wstring> entries;
-  const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  const auto count = SendBounded(list, LB_GETCOUNT);
   for (LRESULT i = 0; i < count; ++i) {
-    std::wstring text(SendMessageW(list, LB_GETTEXTLEN, i, 0) + 1, L'\0');
-    SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    std::wstring text(SendBounded(list, LB_GETTEXTLEN, i, 0) + 1, L'\0');
+    SendBounded(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
     text.resize(wcslen(text.c_str()));
     entries.push_back(text);
   }
@@ -509,13 +517,13 @@ std::vector<std::wstring> EntriesOf(HWND list) {
 }
 
 int SelectionOf(HWND list) {
-  return static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0));
+  return static_cast<int>(SendBounded(list, LB_GETCURSEL));
 }
 
 void ClickEntry(HWND list, int index) {
   // Entries are of one height and the list is not scrolled in these tests.
-  const auto height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
-  const auto top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+  const auto height = static_cast<int>(SendBounded(list, LB_GETITEMHEIGHT));
+  const auto top = static_cast<int>(SendBounded(list, LB_GETTOPINDEX));
   POINT at{10, (index - top) * height + height / 2};
   ClientToScreen(list, &at);
   LeftClickAt(at);
@@ -559,7 +567,7 @@ SeenBox Observe(HWND box, DWORD thread) {
       seen.buttonRects.push_back(ScreenRectOf(child));
     } else if (HasClass(child, L"Static")) {
       if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-        seen.icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
+        seen.icon = reinterpret_cast<HICON>(SendBounded(child, STM_GETICON));
         seen.iconRect = ScreenRectOf(child);
       } else {
         seen.text = TextOf(child);
@@ -688,6 +696,11 @@ bool TrayIconShown(HWND main) {
   icon.hWnd = main;
   icon.uID = qvn::kTrayIconId;
   return Shell_NotifyIconW(NIM_MODIFY, &icon) != FALSE;
+}
+
+void PostTrayEvent(HWND main, UINT event, POINT at) {
+  PostMessageW(main, qvn::kTrayCallbackMessage, MAKEWPARAM(at.x, at.y),
+               MAKELPARAM(event, qvn::kTrayIconId));
 }
 
 }  // namespace qvntest

@@ -82,6 +82,11 @@ class Launcher {
   DWORD processId_ = 0;
 };
 
+// Sends `message` to a window that may be the launcher's, in another
+// process: a launcher that hangs gives 0 after a bound rather than holding
+// the test up for good.
+LRESULT SendBounded(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
 // The top-level windows of a class that belong to a process.
 std::vector<HWND> WindowsOf(DWORD processId, const std::wstring& className);
 std::wstring ClassOf(HWND hwnd);
@@ -206,6 +211,10 @@ std::wstring StartupLinkFile();
 // Whether the launcher's icon is in the task tray: only an icon that exists
 // can be modified.
 bool TrayIconShown(HWND main);
+// Posts an event on the launcher's tray icon as the shell reports it in
+// version 4 of the tray: the event and the icon's id in lParam, the point it
+// is about in wParam.
+void PostTrayEvent(HWND main, UINT event, POINT at = {});
 
 // The texts the main window's hint line shows, as a user reads them.
 inline const std::wstring kDefaultHint =
