@@ -12,31 +12,23 @@ Rect At(int left, int top, int width, int height) {
 }
 
 TEST(Placement, TheMainWindowStandsAtThePrimaryWorkAreaAndDialogsStayInTheirMonitor) {
-  // One monitor, the taskbar at the bottom: the corner of the screen.
   const std::vector<Monitor> one{{At(0, 0, 1920, 1080), At(0, 0, 1920, 1040), true}};
   EXPECT_EQ(MainWindowCorner(one), (Point{0, 0}));
-  EXPECT_EQ(KeepInside(At(340, 0, 420, 300), one), (Point{340, 0})) << "a dialog that fits stays";
+  EXPECT_EQ(KeepInside(At(340, 0, 420, 300), one), (Point{340, 0}));
   EXPECT_EQ(KeepInside(At(1700, 900, 420, 300), one), (Point{1500, 740}));
   EXPECT_EQ(KeepInside(At(-50, -20, 2500, 1200), one), (Point{0, 0})) << "too big: corner shows";
-
   // The taskbar at the top, then at the left.
   const std::vector<Monitor> top{{At(0, 0, 1920, 1080), At(0, 40, 1920, 1040), true}};
   EXPECT_EQ(MainWindowCorner(top), (Point{0, 40}));
   EXPECT_EQ(KeepInside(At(347, 33, 200, 100), top), (Point{347, 40}));
-  const std::vector<Monitor> left{{At(0, 0, 1920, 1080), At(62, 0, 1858, 1080), true}};
-  EXPECT_EQ(MainWindowCorner(left), (Point{62, 0}));
-
-  // A second monitor above and left of the primary: the virtual screen's
-  // corner (-1280, -1024) lies on it, but the main window goes to the primary.
+  EXPECT_EQ(MainWindowCorner({{{At(0, 0, 1920, 1080), At(62, 0, 1858, 1080), true}}}),
+            (Point{62, 0}));
+  // A monitor above and left of the primary holds the virtual screen's corner.
   const std::vector<Monitor> two{{At(-1280, -1024, 1280, 1024), At(-1280, -1024, 1280, 984), false},
                                  {At(0, 0, 1920, 1080), At(0, 0, 1920, 1040), true}};
   EXPECT_EQ(MainWindowCorner(two), (Point{0, 0}));
-  // Beside a main window on the upper monitor: kept on that monitor.
-  EXPECT_EQ(KeepInside(At(-100, -500, 420, 300), two), (Point{-420, -500}));
-  EXPECT_EQ(KeepInside(At(-300, -100, 420, 300), two), (Point{-420, -340}))
-      << "mostly on the upper monitor";
-  // Below the upper monitor and left of the primary, on neither: the nearest.
-  EXPECT_EQ(KeepInside(At(-150, 300, 100, 100), two), (Point{0, 300}));
+  EXPECT_EQ(KeepInside(At(-300, -100, 420, 300), two), (Point{-420, -340})) << "mostly above";
+  EXPECT_EQ(KeepInside(At(-150, 300, 100, 100), two), (Point{0, 300})) << "on none: the nearest";
 }
 
 }  // namespace

@@ -224,49 +224,31 @@ void MoveToMonitorOfDpi(HWND window, int dpi) {
   SendMessageW(window, kDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
 }
 
-// Moved to monitors of other scaling, the main window lays itself out again;
-// the slot icons are taken out at the new size, not stretched.
-TEST_F(MainFormTest, LaysItselfOutAgainAtEachDpi) {
-  model.SlotList[0] = *ToAnsi(qvntest::BuiltProgramPath());
-  form.ShowSlotIcons();
-  for (int dpi : {120, 144, 192, 96}) {
-    MoveToMonitorOfDpi(form.hwnd(), dpi);
-    EXPECT_EQ(qvntest::ControlOutsideItsParent(form.hwnd()), L"") << dpi;
-    LOGFONTW face{};
-    GetObjectW(form.GroupBox1.font(), sizeof face, &face);
-    EXPECT_EQ(face.lfHeight, -MulDiv(13, dpi, 96));
-    const RECT group = form.GroupBox1.ScreenRect();
-    EXPECT_NEAR(group.right - group.left, MulDiv(323, dpi, 96), 1);
-    EXPECT_EQ(qvntest::IconWidth(form.Image1.icon()), MulDiv(32, dpi, 96)) << dpi;
-  }
+LONG FontHeight(HWND control) {
+  LOGFONTW face{};
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+  return font != nullptr && GetObjectW(font, sizeof face, &face) != 0 ? face.lfHeight : 0;
 }
 
-void AddDescendants(HWND parent, std::vector<HWND>& found) {
+void AddFonts(HWND parent, std::vector<std::pair<HWND, LONG>>& fonts) {
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    found.push_back(child);
-    AddDescendants(child, found);
+    fonts.emplace_back(child, FontHeight(child));
+    AddFonts(child, fonts);
   }
 }
 
-// Moved to a monitor of half again its DPI, `window` lays itself out there:
-// every control inside its parent, every font scaled with the DPI.
-void ExpectLaidOutAgainAtANewDpi(HWND window) {
-  const auto fontHeight = [](HWND control) {
-    LOGFONTW face{};
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-    return font != nullptr && GetObjectW(font, sizeof face, &face) != 0 ? face.lfHeight : 0L;
-  };
-  std::vector<HWND> controls;
-  AddDescendants(window, controls);
-  std::vector<LONG> heights;
-  for (HWND control : controls) heights.push_back(fontHeight(control));
-  const int dpi = ui::Dpi(window);
-  MoveToMonitorOfDpi(window, dpi * 3 / 2);
+// Moved to a monitor of `dpi`, `window` lays itself out there: every control
+// inside its parent, every font scaled with the DPI.
+void ExpectLaidOutAgainAt(HWND window, int dpi) {
+  std::vector<std::pair<HWND, LONG>> fonts;
+  AddFonts(window, fonts);
+  const int oldDpi = ui::Dpi(window);
+  MoveToMonitorOfDpi(window, dpi);
   EXPECT_EQ(qvntest::ControlOutsideItsParent(window), L"")
       << qvntest::Utf8(qvntest::ClassOf(window));
-  for (size_t i = 0; i < controls.size(); ++i) {
-    EXPECT_NEAR(fontHeight(controls[i]), heights[i] * 3 / 2, 1)
-        << qvntest::Utf8(qvntest::ClassOf(window) + L" " + qvntest::TextOf(controls[i]));
+  for (auto [control, height] : fonts) {
+    EXPECT_NEAR(FontHeight(control), MulDiv(height, dpi, oldDpi), 1)
+        << qvntest::Utf8(qvntest::TextOf(control));
   }
 }
 
@@ -275,31 +257,43 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   if (onTick != nullptr) (*onTick)();
 }
 
-// Each dialog a command opens, the save dialog of the settings and a message
-// box, checked while it shows and then closed.
-TEST_F(MainFormTest, EveryDialogAndTheMessageBoxLayThemselvesOutAgainAtANewDpi) {
-  model.SlotList[0] = *ToAnsi(qvntest::BuiltProgramPath());  // for the save dialog
-  ExpectLaidOutAgainAtANewDpi(form.hwnd());
+// Moved to monitors of other scaling, the main window lays itself out again
+// (the slot icons taken out at the new size, not stretched), and so does
+// every dialog and message box.
+TEST_F(MainFormTest, EveryWindowLaysItselfOutAgainAtEachDpi) {
+  model.SlotList[0] = *ToAnsi(qvntest::BuiltProgramPath());
+  form.ShowSlotIcons();
+  for (int dpi : {120, 144, 192, 96}) {
+    ExpectLaidOutAgainAt(form.hwnd(), dpi);
+    LOGFONTW face{};
+    GetObjectW(form.GroupBox1.font(), sizeof face, &face);
+    EXPECT_EQ(face.lfHeight, -MulDiv(13, dpi, 96));
+    const RECT group = form.GroupBox1.ScreenRect();
+    EXPECT_NEAR(group.right - group.left, MulDiv(323, dpi, 96), 1);
+    ICONINFO icon{};
+    ASSERT_TRUE(GetIconInfo(form.Image1.icon(), &icon));
+    BITMAP bitmap{};
+    GetObjectW(icon.hbmMask, sizeof bitmap, &bitmap);
+    EXPECT_EQ(bitmap.bmWidth, MulDiv(32, dpi, 96)) << dpi;
+    DeleteObject(icon.hbmColor), DeleteObject(icon.hbmMask);
+  }
+  // Each dialog of the menu, the settings' save dialog and a message box, once
+  // while it shows; then it is closed.
   std::set<std::wstring> seen;
   std::function<void()> checkShown = [&] {
     HWND shown = GetActiveWindow();
-    if (shown == nullptr || shown == form.hwnd() || !IsWindowVisible(shown)) return;
-    HWND save = qvntest::VisibleButtonIn(shown, L"設定保存(&S)...");
-    if (!seen.insert(qvntest::ClassOf(shown)).second)
-      save = nullptr;
-    else
-      ExpectLaidOutAgainAtANewDpi(shown);
+    if (shown == form.hwnd() || !IsWindowVisible(shown)) return;
+    const bool first = seen.insert(qvntest::ClassOf(shown)).second;
+    if (first) ExpectLaidOutAgainAt(shown, ui::Dpi(shown) * 3 / 2);
+    HWND save = first ? qvntest::VisibleButtonIn(shown, L"設定保存(&S)...") : nullptr;
     PostMessageW(save != nullptr ? save : shown, save != nullptr ? BM_CLICK : WM_CLOSE, 0, 0);
   };
   onTick = &checkShown;
   const UINT_PTR timer = SetTimer(nullptr, 0, 20, Tick);
-  form.miSetupClick();
+  form.miSetupClick(), form.miResShowClick(), form.miAboutClick();
   miDataReadClick(model, form, form, form);
-  form.miResShowClick();
-  form.miAboutClick();
   ui::ShowError(form.hwnd(), L"エラー");
   KillTimer(nullptr, timer);
-  onTick = nullptr;
   EXPECT_EQ(seen, (std::set<std::wstring>{L"#32770", L"TAboutBox", L"TSetupForm", L"TfrmOpenDlg",
                                           L"TfrmResShow", L"TfrmSaveDlg"}));
 }

@@ -412,15 +412,6 @@ HWND DescendantOf(HWND root, const std::wstring& className, const std::wstring& 
   return nullptr;
 }
 
-int IconWidth(HICON icon) {
-  ICONINFO info{};
-  if (icon == nullptr || !GetIconInfo(icon, &info)) return 0;
-  BITMAP mask{};
-  GetObjectW(info.hbmMask, sizeof mask, &mask);
-  DeleteObject(info.hbmColor), DeleteObject(info.hbmMask);
-  return mask.bmWidth;
-}
-
 std::wstring ControlOutsideItsParent(HWND parent) {
   RECT area, rect;
   GetClientRect(parent, &area);
@@ -569,7 +560,6 @@ SeenBox Observe(HWND box, DWORD thread) {
     } else if (HasClass(child, L"Static")) {
       if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
         seen.icon = reinterpret_cast<HICON>(SendMessageW(child, STM_GETICON, 0, 0));
-        seen.iconWidth = IconWidth(seen.icon);
         seen.iconRect = ScreenRectOf(child);
       } else {
         seen.text = TextOf(child);

@@ -135,9 +135,6 @@ void PressFirstButton(HWND box);
 std::vector<HWND> DescendantsOf(HWND root, const std::wstring& className);
 HWND DescendantOf(HWND root, const std::wstring& className, const std::wstring& text);
 
-// The width of an icon's images; 0 for no icon.
-int IconWidth(HICON icon);
-
 // A window inside `parent`, at any depth, that runs outside its parent's client area, or "".
 std::wstring ControlOutsideItsParent(HWND parent);
 
@@ -154,7 +151,6 @@ struct SeenBox {
   std::wstring caption;
   std::wstring text;                  // the message
   HICON icon = nullptr;               // of the SS_ICON static, if there is one
-  int iconWidth = 0;                  // its width while the box showed
   std::vector<std::wstring> buttons;  // in tab order
   std::wstring focus;                 // text of the control with the focus
   HWND owner = nullptr;
