@@ -213,17 +213,6 @@ TEST_F(MainFormTest, TheSlotRowLiesInsideTheGroupAtItsPitch) {
   EXPECT_EQ(hintLine.top, 67);
 }
 
-// What Windows sends a window moved to a monitor of `dpi`.
-void MoveToMonitorOfDpi(HWND window, int dpi) {
-  constexpr UINT kGetDpiScaledSize = 0x02E4, kDpiChanged = 0x02E0;  // not in older headers
-  RECT rect;
-  GetWindowRect(window, &rect);
-  SIZE size{rect.right - rect.left, rect.bottom - rect.top};
-  SendMessageW(window, kGetDpiScaledSize, dpi, reinterpret_cast<LPARAM>(&size));
-  RECT suggested{rect.left, rect.top, rect.left + size.cx, rect.top + size.cy};
-  SendMessageW(window, kDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
-}
-
 LONG FontHeight(HWND control) {
   LOGFONTW face{};
   const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
@@ -237,13 +226,19 @@ void AddFonts(HWND parent, std::vector<std::pair<HWND, LONG>>& fonts) {
   }
 }
 
-// Moved to a monitor of `dpi`, `window` lays itself out there: every control
-// inside its parent, every font scaled with the DPI.
+// Sent what Windows sends a window moved to a monitor of `dpi`, `window` lays
+// itself out there: every control inside its parent, every font scaled.
 void ExpectLaidOutAgainAt(HWND window, int dpi) {
   std::vector<std::pair<HWND, LONG>> fonts;
   AddFonts(window, fonts);
   const int oldDpi = ui::Dpi(window);
-  MoveToMonitorOfDpi(window, dpi);
+  constexpr UINT kGetDpiScaledSize = 0x02E4, kDpiChanged = 0x02E0;  // not in older headers
+  RECT rect;
+  GetWindowRect(window, &rect);
+  SIZE size{rect.right - rect.left, rect.bottom - rect.top};
+  SendMessageW(window, kGetDpiScaledSize, dpi, reinterpret_cast<LPARAM>(&size));
+  RECT suggested{rect.left, rect.top, rect.left + size.cx, rect.top + size.cy};
+  SendMessageW(window, kDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
   EXPECT_EQ(qvntest::ControlOutsideItsParent(window), L"")
       << qvntest::Utf8(qvntest::ClassOf(window));
   for (auto [control, height] : fonts) {
