@@ -213,24 +213,21 @@ TEST_F(MainFormTest, TheSlotRowLiesInsideTheGroupAtItsPitch) {
   EXPECT_EQ(hintLine.top, 67);
 }
 
-LONG FontHeight(HWND control) {
-  LOGFONTW face{};
-  const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
-  return font != nullptr && GetObjectW(font, sizeof face, &face) != 0 ? face.lfHeight : 0;
-}
-
-void AddFonts(HWND parent, std::vector<std::pair<HWND, LONG>>& fonts) {
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    fonts.emplace_back(child, FontHeight(child));
-    AddFonts(child, fonts);
-  }
-}
-
 // Sent what Windows sends a window moved to a monitor of `dpi`, `window` lays
 // itself out there: every control inside its parent, every font scaled.
 void ExpectLaidOutAgainAt(HWND window, int dpi) {
-  std::vector<std::pair<HWND, LONG>> fonts;
-  AddFonts(window, fonts);
+  const auto fontHeight = [](HWND control) {
+    LOGFONTW face{};
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    return font != nullptr && GetObjectW(font, sizeof face, &face) != 0 ? face.lfHeight : 0L;
+  };
+  std::vector<std::pair<HWND, LONG>> fonts;  // the controls at every depth, parents first
+  for (size_t i = 0; i <= fonts.size(); ++i) {
+    HWND parent = i == 0 ? window : fonts[i - 1].first;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      fonts.emplace_back(child, fontHeight(child));
+    }
+  }
   const int oldDpi = ui::Dpi(window);
   constexpr UINT kGetDpiScaledSize = 0x02E4, kDpiChanged = 0x02E0;  // not in older headers
   RECT rect;
@@ -242,7 +239,7 @@ void ExpectLaidOutAgainAt(HWND window, int dpi) {
   EXPECT_EQ(qvntest::ControlOutsideItsParent(window), L"")
       << qvntest::Utf8(qvntest::ClassOf(window));
   for (auto [control, height] : fonts) {
-    EXPECT_NEAR(FontHeight(control), MulDiv(height, dpi, oldDpi), 1)
+    EXPECT_NEAR(fontHeight(control), MulDiv(height, dpi, oldDpi), 1)
         << qvntest::Utf8(qvntest::TextOf(control));
   }
 }
