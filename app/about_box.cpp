@@ -3,6 +3,8 @@
 #include "res/resource.h"
 #include "res/version.h"
 #include "ui/message_box.h"
+#include "ui/screen.h"
+#include "ui/shell_icon.h"
 
 namespace qvn {
 namespace {
@@ -20,7 +22,10 @@ const ui::FormDef kAboutBoxDef = {
 TAboutBox::TAboutBox(ui::Form& mainForm) : mainForm_(mainForm) {}
 
 int TAboutBox::Execute() {
-  if (!CreateForm(kAboutBoxDef, mainForm_.hwnd())) return NotCreated();
+  // Beside the main window: top edges aligned, left edge at its right edge.
+  if (!CreateForm(kAboutBoxDef, mainForm_.hwnd(), ui::Beside(mainForm_.hwnd()))) {
+    return NotCreated();
+  }
   // clang-format off
   const ui::ControlDef controls[] = {
       // control      parent    left top  w    h   caption          hint  font bold
@@ -37,7 +42,6 @@ int TAboutBox::Execute() {
   ShowProgramIcon();
   onDpiChanged = [this] { ShowProgramIcon(); };
 
-  onShow = [this] { FormShow(); };
   onEscape = [this] { EndModal(IDCANCEL); };
   OKButton.onClick = [this] { EndModal(IDOK); };
   SetFocus(OKButton.hwnd());
@@ -51,16 +55,9 @@ int TAboutBox::NotCreated() {
 
 void TAboutBox::ShowProgramIcon() {
   const int size = ui::Scale(hwnd(), 32);
-  ui::UniqueIcon icon(static_cast<HICON>(LoadImageW(ui::Instance(), MAKEINTRESOURCEW(IDI_QUORVANE),
-                                                    IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+  ui::UniqueIcon icon = ui::IconAtSize(ui::Instance(), MAKEINTRESOURCEW(IDI_QUORVANE), size);
   ProgramIcon.SetIcon(icon.get());
   programIcon_ = std::move(icon);
-}
-
-void TAboutBox::FormShow() {
-  // Beside the main window: top edges aligned, left edge at its right edge.
-  const RECT main = mainForm_.ScreenRect();
-  MoveTo(main.right, main.top);
 }
 
 }  // namespace qvn

@@ -14,7 +14,6 @@ class TAboutBox : public ui::Form {
   // Creates the dialog, shows it modally and returns when it has closed. A
   // dialog that cannot be made is reported, and IDCANCEL returned.
   int Execute();
-  void FormShow();
 
   ui::Panel Panel1;
   ui::Image ProgramIcon;

@@ -17,6 +17,7 @@
 #include "sysres/res_show_form.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
+#include "ui/screen.h"
 #include "ui/window.h"
 
 namespace qvn {
@@ -71,7 +72,7 @@ TMainForm::~TMainForm() {
 }
 
 bool TMainForm::CreateWindowAndControls() {
-  if (!CreateForm(kMainFormDef, nullptr)) return false;
+  if (!CreateForm(kMainFormDef, nullptr, ui::MainWindowCorner())) return false;
 
   constexpr wchar_t kImageHint[] = L"|起動するソフトウェアが設定されていません.";
   // The main window's controls. The icons come before the white strip: a
@@ -137,8 +138,10 @@ void TMainForm::FormCreate() {
 
 void TMainForm::FormShow() {
   // Every time it is shown, the window goes to the top-left corner of the
-  // virtual screen (which may lie left of or above the primary monitor).
-  MoveTo(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN));
+  // primary monitor's work area: the virtual screen's corner may lie on no
+  // monitor (one placed higher than the primary), and a taskbar at the top or
+  // left would cover the caption.
+  MoveTo(ui::MainWindowCorner());
 }
 
 void TMainForm::FormClose() {

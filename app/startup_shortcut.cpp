@@ -9,6 +9,7 @@
 #include "settings/setup_host.h"
 #include "ui/handles.h"
 #include "ui/message_box.h"
+#include "ui/screen.h"
 #include "ui/window.h"
 
 namespace qvn {
@@ -99,13 +100,12 @@ HRESULT CreateShellLink(const std::wstring& linkPath, const std::wstring& target
 }
 
 StartupToggleCaller FromMenu(HWND mainWindow) {
-  return {mainWindow, {ui::Scale(mainWindow, 347), ui::Scale(mainWindow, 33)}, nullptr};
+  // From the main window's corner, which is the screen's on the usual desktop.
+  return {mainWindow, ui::OffsetFrom(mainWindow, {347, 33}), nullptr};
 }
 
 StartupToggleCaller FromSettingsDialog(const ui::Form& dialog, ui::Control* btnStartup) {
-  const RECT place = dialog.ScreenRect();
-  const int offset = ui::Scale(dialog.hwnd(), 105);
-  return {dialog.hwnd(), {place.left + offset, place.top + offset}, btnStartup};
+  return {dialog.hwnd(), ui::OffsetFrom(dialog.hwnd(), {105, 105}), btnStartup};
 }
 
 const wchar_t* StartupMenuCaption(bool registered) {

@@ -49,6 +49,7 @@ add_library(qvn_win STATIC
   ui/window.cpp
   ui/controls.cpp
   ui/form.cpp
+  ui/screen.cpp
   ui/popup_menu.cpp
   ui/application.cpp
   ui/message_box.cpp

@@ -5,6 +5,7 @@
 #include "datafile/deletion.h"
 #include "datafile/file_list.h"
 #include "ui/message_box.h"
+#include "ui/screen.h"
 #include "ui/shell_icon.h"
 
 namespace qvn {
@@ -66,8 +67,8 @@ void PreviewImage::Show(ui::UniqueIcon icon) {
 TfrmOpenDlg::TfrmOpenDlg(const Model& model, DataFileHost& host, const ui::Form* mainForm)
     : model_(model), host_(host), mainForm_(mainForm) {}
 
-bool TfrmOpenDlg::CreateWindowAndControls(HWND owner) {
-  if (!CreateForm(kOpenDlgDef, owner)) return false;
+bool TfrmOpenDlg::CreateWindowAndControls(HWND owner, POINT topLeft) {
+  if (!CreateForm(kOpenDlgDef, owner, topLeft)) return false;
 
   // The icons come before the white strip, so that they lie on top of it.
   // clang-format off
@@ -190,9 +191,11 @@ void TfrmOpenDlg::ShowError(const FileError& error) {
 }
 
 POINT TfrmOpenDlg::MessagePlace() const {
+  // Taken from the main window's corner: with the dialog beside it, near the
+  // dialog's lower-left corner, on whichever monitor they stand.
   const RECT main = mainForm_ != nullptr ? mainForm_->ScreenRect() : RECT{};
   const RECT dialog = ScreenRect();
-  return {main.right - main.left, dialog.bottom - dialog.top};
+  return {main.right, main.top + (dialog.bottom - dialog.top)};
 }
 
 void TfrmOpenDlg::btnDeleteFileClick() {
@@ -224,13 +227,12 @@ void miDataReadClick(Model& model, DataFileHost& host, SlotDisplay& display,
   std::string chosen;
   {
     TfrmOpenDlg frmOpenDlg(model, host, &mainForm);
-    if (!frmOpenDlg.CreateWindowAndControls(mainForm.hwnd())) {
+    // Beside the main window: top edges aligned, left edge at its right edge.
+    if (!frmOpenDlg.CreateWindowAndControls(mainForm.hwnd(), ui::Beside(mainForm.hwnd()))) {
       ui::ShowDialogNotCreated(mainForm.hwnd(), kOpenDlgDef.caption);
       return;
     }
     if (!frmOpenDlg.Fill(model.CurrentDataFile)) return;
-    const RECT main = mainForm.ScreenRect();
-    frmOpenDlg.MoveTo(main.right, main.top);
     frmOpenDlg.ShowModal();
     result = frmOpenDlg.OpenDialogResult;
     chosen = frmOpenDlg.ChosenDataFileName;
@@ -241,7 +243,9 @@ void miDataReadClick(Model& model, DataFileHost& host, SlotDisplay& display,
 std::optional<std::string> ChooseDefaultDataFile(const Model& model, DataFileHost& host,
                                                  const ui::Form& settingsDialog) {
   TfrmOpenDlg frmOpenDlg(model, host, nullptr);
-  if (!frmOpenDlg.CreateWindowAndControls(settingsDialog.hwnd())) {
+  HWND settings = settingsDialog.hwnd();
+  if (!frmOpenDlg.CreateWindowAndControls(settings,
+                                          ui::OffsetFrom(settings, kDefaultChoiceOffset))) {
     ui::ShowDialogNotCreated(settingsDialog.hwnd(), kDefaultChoiceCaption);
     return std::nullopt;
   }
@@ -249,10 +253,6 @@ std::optional<std::string> ChooseDefaultDataFile(const Model& model, DataFileHos
   frmOpenDlg.btnDefFile.SetVisible(false);
   frmOpenDlg.btnDeleteFile.SetVisible(false);
   frmOpenDlg.SetText(kDefaultChoiceCaption);
-  const RECT settings = settingsDialog.ScreenRect();
-  HWND from = settingsDialog.hwnd();
-  frmOpenDlg.MoveTo(settings.left + ui::Scale(from, kDefaultChoiceOffset.x),
-                    settings.top + ui::Scale(from, kDefaultChoiceOffset.y));
   frmOpenDlg.ShowModal();
   if (!WasChosen(frmOpenDlg.OpenDialogResult)) return std::nullopt;
   return frmOpenDlg.ChosenDataFileName;

@@ -50,8 +50,9 @@ class TfrmOpenDlg : public ui::Form {
   // boxes stand; nullptr in the default choice, which shows none.
   TfrmOpenDlg(const Model& model, DataFileHost& host, const ui::Form* mainForm);
 
-  // Creates the dialog and its controls, hidden, owned by `owner`.
-  bool CreateWindowAndControls(HWND owner);
+  // Creates the dialog and its controls, hidden, owned by `owner`, with its
+  // top-left corner at `topLeft` (kept on the screen).
+  bool CreateWindowAndControls(HWND owner, POINT topLeft);
   // Lists the data files, selects the entry of `file` and previews `file`.
   // False, with the error shown, when the file is there but cannot be read.
   bool Fill(const std::string& file);

@@ -4,6 +4,7 @@
 #include "datafile/chosen_file.h"
 #include "datafile/save_name.h"
 #include "ui/message_box.h"
+#include "ui/screen.h"
 
 namespace qvn {
 namespace {
@@ -53,7 +54,8 @@ TfrmSaveDlg::TfrmSaveDlg(const Model& model, DataFileHost& host, const ui::Form&
     : model_(model), host_(host), settingsDialog_(settingsDialog) {}
 
 bool TfrmSaveDlg::CreateWindowAndControls() {
-  if (!CreateForm(kSaveDlgDef, settingsDialog_.hwnd())) return false;
+  HWND settings = settingsDialog_.hwnd();
+  if (!CreateForm(kSaveDlgDef, settings, ui::OffsetFrom(settings, kSettingsOffset))) return false;
 
   // clang-format off
   const ui::ControlDef controls[] = {
@@ -75,7 +77,6 @@ bool TfrmSaveDlg::CreateWindowAndControls() {
   // Only the name box shows its tooltip; without one it still works.
   nameTip_.Attach(edtSaveFileName);
 
-  onShow = [this] { FormShow(); };
   // Escape closes the dialog as its close box does.
   onEscape = [this] { EndModal(IDCANCEL); };
   lbxSavedFileList.onClick = [this] { lbxSavedFileListClick(); };
@@ -83,13 +84,6 @@ bool TfrmSaveDlg::CreateWindowAndControls() {
   btnSaveAsDef.onClick = [this] { btnSaveAsDefClick(); };
   btnCancel.onClick = [this] { btnCancelClick(); };
   return true;
-}
-
-void TfrmSaveDlg::FormShow() {
-  const RECT settings = settingsDialog_.ScreenRect();
-  HWND from = settingsDialog_.hwnd();
-  MoveTo(settings.left + ui::Scale(from, kSettingsOffset.x),
-         settings.top + ui::Scale(from, kSettingsOffset.y));
 }
 
 void TfrmSaveDlg::lbxSavedFileListClick() {

@@ -39,7 +39,6 @@ class TfrmSaveDlg : public ui::Form {
   bool CreateWindowAndControls();
 
   // --- Event handlers ---
-  void FormShow();
   void lbxSavedFileListClick();
   void btnSaveClick();
   void btnSaveAsDefClick();

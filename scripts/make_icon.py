@@ -5,11 +5,15 @@ The picture: a blue rounded square holding a row of three slots, the middle
 one lit in orange, with a white arrow rising out of it - an entry being
 launched from the list.
 
-Each size (16, 32 and 48 pixels) is drawn from its own pixel-aligned geometry
-so that the small sizes stay sharp instead of being a blurred copy of the big
-one. Edges are anti-aliased by sampling every pixel on a fine grid. The images
-are stored as 32-bit BGRA DIBs with an AND mask, which every Windows version
-from XP on reads (PNG-compressed entries are only understood from Vista on).
+Each size is drawn from its own pixel-aligned geometry so that the small
+sizes stay sharp instead of being a blurred copy of the big one: 16, 32 and 48
+pixels are drawn by hand, and 20, 24, 40, 64 and 256 (the sizes of the icons at
+125 %, 150 % and 200 % and of Explorer's large views) are the nearest hand-drawn
+geometry scaled and snapped to whole pixels. Edges are anti-aliased by sampling
+every pixel on a fine grid. The images up to 64 pixels are stored as 32-bit
+BGRA DIBs with an AND mask, which every Windows version from XP on reads; the
+256-pixel image is PNG-compressed, as is usual for that size (Vista and later
+read it; XP skips it and takes the largest of the others).
 
 Only the standard library is used. The build does not run this script: the
 .ico it writes is checked in.
@@ -20,6 +24,7 @@ Only the standard library is used. The build does not run this script: the
 import os
 import struct
 import sys
+import zlib
 
 # Samples per pixel along each axis.
 SUPERSAMPLE = 8
@@ -84,6 +89,28 @@ GEOMETRY = {
         "shadow": (0.0, 1.5),
     },
 }
+
+
+def snapped(base, size):
+    """The geometry of `base` pixels scaled to `size`, snapped to whole pixels
+    (half pixels for the small radii, which need no sharp edge)."""
+    geo = GEOMETRY[base]
+    k = size / base
+    whole = lambda v: float(round(v * k))
+    half = lambda v: round(v * k * 2) / 2
+    frame = geo["frame"]
+    return {
+        "frame": (*(whole(v) for v in frame[:4]), half(frame[4])),
+        "edge": max(1.0, whole(geo["edge"])),
+        "slots": [(*(whole(v) for v in slot[:4]), half(slot[4])) for slot in geo["slots"]],
+        "arrow": [(whole(x), whole(y)) for x, y in geo["arrow"]],
+        "shadow": geo["shadow"] and (0.0, max(1.0, whole(geo["shadow"][1]))),
+    }
+
+
+# The sizes made from another one's geometry, and the one each is made from.
+SCALED_FROM = {20: 32, 24: 32, 40: 48, 64: 48, 256: 48}
+SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
 
 
 def in_rounded_rect(x, y, rect, inset=0.0):
@@ -160,17 +187,19 @@ def sample(x, y, size, geo):
 
 def render(size):
     """Returns rows of (r, g, b, a) tuples, 0..255, top row first."""
-    geo = GEOMETRY[size]
-    step = 1.0 / SUPERSAMPLE
-    count = SUPERSAMPLE * SUPERSAMPLE
+    geo = GEOMETRY[size] if size in GEOMETRY else snapped(SCALED_FROM[size], size)
+    # The big image needs fewer samples per pixel for the same smoothness.
+    samples = SUPERSAMPLE if size <= 64 else SUPERSAMPLE // 2
+    step = 1.0 / samples
+    count = samples * samples
     rows = []
     for py in range(size):
         row = []
         for px in range(size):
             acc = [0.0, 0.0, 0.0, 0.0]
-            for sy in range(SUPERSAMPLE):
+            for sy in range(samples):
                 y = py + (sy + 0.5) * step
-                for sx in range(SUPERSAMPLE):
+                for sx in range(samples):
                     x = px + (sx + 0.5) * step
                     s = sample(x, y, size, geo)
                     for i in range(4):
@@ -208,13 +237,31 @@ def dib(rows):
     return header + bytes(pixels) + bytes(mask)
 
 
+def png(rows):
+    """A PNG image (8-bit RGBA, no filter) of the rows."""
+    raw = bytearray()
+    for row in rows:
+        raw.append(0)  # filter type None
+        for pixel in row:
+            raw += bytes(pixel)
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    header = struct.pack(">IIBBBBB", len(rows[0]), len(rows), 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+            + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+
+
 def ico(images):
     """Packs (size, dib bytes) pairs into an .ico file."""
     out = bytearray(struct.pack("<HHH", 0, 1, len(images)))
     offset = 6 + 16 * len(images)
     for size, data in images:
-        # A width or height of 256 would be written as 0; ours are smaller.
-        out += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(data), offset)
+        # A width or height of 256 is written as 0.
+        side = size % 256
+        out += struct.pack("<BBBBHHII", side, side, 0, 0, 1, 32, len(data), offset)
         offset += len(data)
     for _, data in images:
         out += data
@@ -224,7 +271,7 @@ def ico(images):
 def main():
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     target = sys.argv[1] if len(sys.argv) > 1 else os.path.join(root, "res", "quorvane.ico")
-    images = [(size, dib(render(size))) for size in (16, 32, 48)]
+    images = [(size, png(render(size)) if size == 256 else dib(render(size))) for size in SIZES]
     with open(target, "wb") as f:
         f.write(ico(images))
     print(f"wrote {target}")

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ui/message_box.h"
+#include "ui/screen.h"
 
 namespace qvn {
 namespace {
@@ -139,7 +140,6 @@ bool TSetupForm::CreateControlsOfPages() {
 }
 
 void TSetupForm::WireHandlers() {
-  onShow = [this] { FormShow(); };
   onEscape = [this] { EndModal(IDCANCEL); };
   onDpiChanged = [this] { RefetchSlotIcons(); };
 
@@ -188,7 +188,9 @@ void TSetupForm::WireHandlers() {
 }
 
 void TSetupForm::Execute() {
-  if (!CreateForm(kSetupFormDef, host_.MainWindow().hwnd()) || !CreateControlsOfPages()) {
+  // Beside the main window: top edges aligned, left edge at its right edge.
+  HWND main = host_.MainWindow().hwnd();
+  if (!CreateForm(kSetupFormDef, main, ui::Beside(main)) || !CreateControlsOfPages()) {
     ui::ShowDialogNotCreated(host_.MainWindow().hwnd(), kSetupFormDef.caption);
     return;
   }
@@ -198,12 +200,6 @@ void TSetupForm::Execute() {
   PageControl1.SetActivePage(TabSheet1);
   SetActiveControl(PageControl1);
   ShowModal();
-}
-
-void TSetupForm::FormShow() {
-  // Beside the main window: top edges aligned, left edge at its right edge.
-  const RECT main = host_.MainWindow().ScreenRect();
-  MoveTo(main.right, main.top);
 }
 
 }  // namespace qvn

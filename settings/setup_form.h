@@ -39,7 +39,6 @@ class TSetupForm : public ui::Form {
   void Execute();
 
   // --- Event handlers: the launch-list page ---
-  void FormShow();
   // Odd buttons clear a slot, even ones browse for its program.
   void Button1Click() { ClearSlot(0); }
   void Button2Click() { BrowseSlot(0); }

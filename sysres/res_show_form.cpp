@@ -2,6 +2,7 @@
 
 #include "sysres/free_resources.h"
 #include "ui/message_box.h"
+#include "ui/screen.h"
 
 namespace qvn {
 namespace {
@@ -69,7 +70,11 @@ LRESULT ResShowPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 TfrmResShow::TfrmResShow(ui::Form& mainForm) : mainForm_(mainForm) {}
 
 bool TfrmResShow::CreateWindowAndControls() {
-  if (!CreateForm(kResShowDef, mainForm_.hwnd())) return false;
+  // Against the main window's right edge, a little lower than its top, where
+  // the main window stands now.
+  if (!CreateForm(kResShowDef, mainForm_.hwnd(), ui::Beside(mainForm_.hwnd(), kBelowMainTop))) {
+    return false;
+  }
 
   constexpr wchar_t kPanelHint[] = L"|閉じるときは,文字以外のスペースを左クリックしてください.";
   // The top line, then the rows user, graphics and system: names on the
@@ -106,7 +111,6 @@ bool TfrmResShow::CreateWindowAndControls() {
     label->SetAutoSize(true);
   }
 
-  onShow = [this] { FormShow(); };
   // The dialog has no button; Escape closes it as well as the panel does.
   onEscape = [this] { EndModal(IDCANCEL); };
   Panel1.onClick = [this] { Panel1Click(); };
@@ -123,13 +127,6 @@ void TfrmResShow::UnderlineSystemRow() {
     SendMessageW(label->hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(underlined.get()), FALSE);
   }
   underlinedFont_ = std::move(underlined);  // the labels no longer use the old one
-}
-
-void TfrmResShow::FormShow() {
-  // Against the main window's right edge, a little lower than its top, where
-  // the main window stands now.
-  const RECT main = mainForm_.ScreenRect();
-  MoveTo(main.right, main.top + ui::Scale(mainForm_.hwnd(), kBelowMainTop));
 }
 
 void TfrmResShow::Panel1Click() {

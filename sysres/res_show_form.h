@@ -30,7 +30,6 @@ class TfrmResShow : public ui::Form {
   bool CreateWindowAndControls();
 
   // --- Event handlers ---
-  void FormShow();
   void Panel1Click();
 
   // --- Controls ---

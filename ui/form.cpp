@@ -2,6 +2,7 @@
 
 #include "ui/application.h"
 #include "ui/hint_text.h"
+#include "ui/screen.h"
 
 // Per-monitor DPI messages of Windows 8.1 and 10, missing from older headers.
 #ifndef WM_DPICHANGED
@@ -22,20 +23,24 @@ Form::~Form() {
   if (hwnd() != nullptr) DestroyWindow(hwnd());
 }
 
-bool Form::CreateForm(const FormDef& def, HWND owner) {
+bool Form::CreateForm(const FormDef& def, HWND owner, POINT topLeft) {
   RegisterWindowClass(def.className, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   def_ = def;
   fontName_ = def.fontName;
   owner_ = owner;
-  // Made first without a size: its DPI is that of the monitor it comes up on.
-  if (!CreateHandle(def.exStyle, def.className, def.caption, def.style, CW_USEDEFAULT,
-                    CW_USEDEFAULT, 0, 0, owner, nullptr)) {
+  // Made where it stays, so that it is born at the DPI of that monitor rather
+  // than moved there hidden ("High DPI Desktop Application Development on
+  // Windows", learn.microsoft.com: a window takes the DPI of the monitor it is
+  // created on). Its size is first that at the screen's DPI.
+  const int screenDpi = Dpi(nullptr);
+  RECT frame = FrameAt(topLeft, screenDpi);
+  if (!CreateHandle(def.exStyle, def.className, def.caption, def.style, frame.left, frame.top,
+                    frame.right - frame.left, frame.bottom - frame.top, owner, nullptr)) {
     return false;
   }
   const int dpi = Dpi(hwnd());
-  const SIZE size = FrameSize(dpi);
-  const RECT place = ScreenRect();
-  LayOut(dpi, RECT{place.left, place.top, place.left + size.cx, place.top + size.cy});
+  if (dpi != screenDpi) frame = FrameAt(topLeft, dpi);
+  LayOut(dpi, frame);
   return true;
 }
 
@@ -57,6 +62,12 @@ SIZE Form::FrameSize(int dpi) const {
              ScaleTo(dpi, def_.clientHeight) + 2 * border};
   AdjustFrame(frame, def_.style, def_.exStyle, dpi);
   return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+}
+
+RECT Form::FrameAt(POINT topLeft, int dpi) const {
+  const SIZE size = FrameSize(dpi);
+  const POINT place = KeepOnScreen(topLeft, size);
+  return RECT{place.x, place.y, place.x + size.cx, place.y + size.cy};
 }
 
 void Form::LayOut(int dpi, const RECT& frame) {
@@ -118,8 +129,10 @@ void Form::Close() {
   SendMessageW(hwnd(), WM_CLOSE, 0, 0);
 }
 
-void Form::MoveTo(int left, int top) {
-  SetWindowPos(hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+void Form::MoveTo(POINT topLeft) {
+  const RECT rect = ScreenRect();
+  const POINT place = KeepOnScreen(topLeft, SIZE{rect.right - rect.left, rect.bottom - rect.top});
+  SetWindowPos(hwnd(), nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int Form::ShowModal() {
@@ -184,51 +197,78 @@ void Form::PaintInnerBorder() {
   FillRect(dc.get(), &band, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 }
 
-LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+bool Form::HandleFrameMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
     case WM_NCCALCSIZE:
-      if (borderWidth_ != 0) {
-        // Both forms of the message start with the rectangle that becomes the client area.
-        const LRESULT result = DefaultHandling(message, wParam, lParam);
-        InflateRect(reinterpret_cast<RECT*>(lParam), -borderWidth_, -borderWidth_);
-        return result;
-      }
-      break;
+      if (borderWidth_ == 0) return false;
+      // Both forms of the message start with the rectangle that becomes the client area.
+      result = DefaultHandling(message, wParam, lParam);
+      InflateRect(reinterpret_cast<RECT*>(lParam), -borderWidth_, -borderWidth_);
+      return true;
     case WM_NCPAINT:
-    case WM_NCACTIVATE: {
-      const LRESULT result = DefaultHandling(message, wParam, lParam);
+    case WM_NCACTIVATE:
+      result = DefaultHandling(message, wParam, lParam);
       PaintInnerBorder();
-      return result;
-    }
-    case WM_ACTIVATE:
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(hwnd(), focus)) focus_ = focus;
-      } else if (focus_ != nullptr && IsWindow(focus_)) {
-        // Left to DefWindowProc, the focus would go to the form itself.
-        SetFocus(focus_);
-        return 0;
-      }
-      break;
+      return true;
     case WM_GETDPISCALEDSIZE:
       // The size the form asks for at the new DPI, rather than its old size scaled.
       *reinterpret_cast<SIZE*>(lParam) = FrameSize(static_cast<int>(wParam));
-      return TRUE;
+      result = TRUE;
+      return true;
     case WM_DPICHANGED:
       // Moved to a monitor of another DPI: laid out anew, at the place the system suggests.
       LayOut(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-      return 0;
+      result = 0;
+      return true;
+  }
+  return false;
+}
+
+bool Form::RestoreFocus(WPARAM activation) {
+  if (LOWORD(activation) == WA_INACTIVE) {
+    HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(hwnd(), focus)) focus_ = focus;
+    return false;
+  }
+  if (focus_ == nullptr || !IsWindow(focus_)) return false;
+  // Left to DefWindowProc, the focus would go to the form itself.
+  SetFocus(focus_);
+  return true;
+}
+
+void Form::ClosingByCloseBox() {
+  if (modal_) {
+    EndModal(IDCANCEL);
+    return;
+  }
+  if (onClose) onClose();
+  DestroyWindow(hwnd());
+}
+
+bool Form::OpenPopupMenu(LPARAM lParam) {
+  if (popupMenu == nullptr) return false;
+  POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  if (lParam == -1) {
+    GetCursorPos(&at);  // opened from the keyboard
+  } else if (!InClientArea(at)) {
+    return false;  // the title bar keeps the system menu, as on every window
+  }
+  popupMenu->Popup(hwnd(), at);
+  return true;
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (LRESULT result = 0; HandleFrameMessage(message, wParam, lParam, result)) return result;
+  switch (message) {
+    case WM_ACTIVATE:
+      if (RestoreFocus(wParam)) return 0;
+      break;
     case WM_SHOWWINDOW:
       // Sent before the window becomes visible, so onShow may still move it.
       if (wParam != FALSE && onShow) onShow();
       break;
     case WM_CLOSE:
-      if (modal_) {
-        EndModal(IDCANCEL);
-        return 0;
-      }
-      if (onClose) onClose();
-      DestroyWindow(hwnd());
+      ClosingByCloseBox();
       return 0;
     case WM_DESTROY:
       if (onDestroy) onDestroy();
@@ -242,16 +282,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_CONTEXTMENU:
-      if (popupMenu != nullptr) {
-        POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        if (lParam == -1) {
-          GetCursorPos(&at);  // opened from the keyboard
-        } else if (!InClientArea(at)) {
-          break;  // the title bar keeps the system menu, as on every window
-        }
-        popupMenu->Popup(hwnd(), at);
-        return 0;
-      }
+      if (OpenPopupMenu(lParam)) return 0;
       break;
     case WM_MENUSELECT:
       if (popupMenu != nullptr) {

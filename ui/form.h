@@ -36,8 +36,9 @@ class Form : public Window {
  public:
   ~Form() override;
 
-  // Creates the (hidden) window; `owner` may be nullptr.
-  bool CreateForm(const FormDef& def, HWND owner);
+  // Creates the (hidden) window with its top-left corner at `topLeft`, or as
+  // near as keeps it inside the work area of its monitor; `owner` may be nullptr.
+  bool CreateForm(const FormDef& def, HWND owner, POINT topLeft);
   // Creates the controls of a table, parents before children. False when one
   // of them could not be made; the rows after it are not made either.
   bool CreateControls(std::span<const ControlDef> table);
@@ -54,8 +55,9 @@ class Form : public Window {
   void Hide();
   // Asks the form to close, as the close box does.
   void Close();
-  // Places the window's top-left corner; the size stays.
-  void MoveTo(int left, int top);
+  // Places the window's top-left corner, kept inside the work area of its
+  // monitor; the size stays.
+  void MoveTo(POINT topLeft);
 
   // Shows the form modally to its owner until EndModal; returns the result.
   int ShowModal();
@@ -86,6 +88,14 @@ class Form : public Window {
   bool InClientArea(POINT screenPoint) const;
   // The window's size around the client area at `dpi`.
   SIZE FrameSize(int dpi) const;
+  // The window's rectangle at `dpi` with its corner at `topLeft`, on screen.
+  RECT FrameAt(POINT topLeft, int dpi) const;
+  // The messages of the frame and the inner border; false for the others.
+  bool HandleFrameMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // The focus given back on activation; false when the default is to run.
+  bool RestoreFocus(WPARAM activation);
+  void ClosingByCloseBox();
+  bool OpenPopupMenu(LPARAM lParam);
   // Fonts, the inner border and every control of the tables at `dpi`; the
   // window then takes `frame` (screen coordinates).
   void LayOut(int dpi, const RECT& frame);

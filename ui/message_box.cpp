@@ -8,7 +8,14 @@
 #include "ui/application.h"
 #include "ui/handles.h"
 #include "ui/message_text.h"
+#include "ui/screen.h"
+#include "ui/shell_icon.h"
 #include "ui/window.h"
+
+// The per-monitor DPI message of Windows 8.1, missing from older headers.
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
 
 namespace ui {
 namespace {
@@ -33,22 +40,47 @@ struct Button {
   const wchar_t* text;
 };
 
-// Everything the dialog procedure needs to build one box.
+// What one box shows.
 struct Box {
   std::wstring caption;
   std::wstring text;
   const wchar_t* icon;  // a system icon (IDI_QUESTION, IDI_HAND), or nullptr
   std::vector<Button> buttons;
   std::optional<POINT> topLeft;  // screen position; centred when empty
-  HFONT font;                    // the system message font
 };
 
-NONCLIENTMETRICSW NonClientMetrics() {
-  // Built for Windows XP, the structure has no iPaddedBorderWidth, and this
-  // smaller size is the one every later Windows accepts as well.
+// A box's window and what it made for its DPI.
+struct BoxWindow {
+  const Box& box;
+  int dpi = 0;                 // what the box is laid out for
+  UniqueFont font;             // the message font at `dpi`: the text's and the buttons'
+  UniqueIcon icon;             // the icon at `dpi`, shown by iconControl
+  HWND iconControl = nullptr;  // nullptr for a box without an icon
+  HWND textControl = nullptr;
+  std::vector<HWND> buttons;  // in the order of box.buttons
+};
+
+// The system's fonts and caption metrics at `dpi`. Built for Windows XP, the
+// structure has no iPaddedBorderWidth, and this smaller size is the one every
+// later Windows accepts as well.
+NONCLIENTMETRICSW NonClientMetrics(int dpi) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
+  // Documented in 'SystemParametersInfoForDpi function' (learn.microsoft.com,
+  // Windows 10 1607): SPI_GETNONCLIENTMETRICS scaled for any DPI.
+  using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
+  HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  static const auto forDpi = reinterpret_cast<ForDpiFn>(reinterpret_cast<void (*)()>(
+      user32 != nullptr ? GetProcAddress(user32, "SystemParametersInfoForDpi") : nullptr));
+  if (forDpi != nullptr && forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
+    return metrics;
+  }
+  // Before it, the system gives them at the screen's DPI.
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  const int screenDpi = Dpi(nullptr);
+  metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, screenDpi);
+  metrics.lfCaptionFont.lfHeight = MulDiv(metrics.lfCaptionFont.lfHeight, dpi, screenDpi);
+  metrics.iCaptionWidth = MulDiv(metrics.iCaptionWidth, dpi, screenDpi);
   return metrics;
 }
 
@@ -73,150 +105,175 @@ int TextWidth(HDC dc, HFONT font, const wchar_t* text) {
   return size.cx;
 }
 
-HWND AddChild(HWND dialog, const wchar_t* className, const wchar_t* text, DWORD style, int id,
-              const RECT& rect, HFONT font) {
-  HWND child = CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, rect.left,
-                               rect.top, rect.right - rect.left, rect.bottom - rect.top, dialog,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               GetModuleHandleW(nullptr), nullptr);
-  if (child && font) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  return child;
+HWND AddChild(HWND dialog, const wchar_t* className, const wchar_t* text, DWORD style, int id) {
+  return CreateWindowExW(0, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, dialog,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                         GetModuleHandleW(nullptr), nullptr);
 }
 
-// Moves `rect` (a window rectangle) so that it lies inside `area` where it
-// fits, keeping the top-left corner visible where it does not.
-void KeepInside(RECT& rect, const RECT& area) {
-  LONG dx = 0;
-  LONG dy = 0;
-  if (rect.right > area.right) dx = area.right - rect.right;
-  if (rect.left + dx < area.left) dx = area.left - rect.left;
-  if (rect.bottom > area.bottom) dy = area.bottom - rect.bottom;
-  if (rect.top + dy < area.top) dy = area.top - rect.top;
-  OffsetRect(&rect, dx, dy);
+void Place(HWND child, const RECT& rect, HFONT font) {
+  if (font != nullptr) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SetWindowPos(child, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Creates the controls of the box and gives the dialog its size and place.
-// Called from WM_INITDIALOG, before the dialog is first shown.
-void BuildBox(HWND dialog, const Box& box) {
+// The controls of the box, placed later by LayOutBox.
+void CreateBoxControls(HWND dialog, BoxWindow& window) {
+  const Box& box = window.box;
+  if (box.icon != nullptr) window.iconControl = AddChild(dialog, L"STATIC", nullptr, SS_ICON, -1);
+  // SS_NOPREFIX: an '&' in a message (a file name, say) is shown as it is.
+  window.textControl = AddChild(dialog, L"STATIC", box.text.c_str(), SS_LEFT | SS_NOPREFIX, -1);
+  for (size_t i = 0; i < box.buttons.size(); ++i) {
+    // The first button is the default one and starts the tab order.
+    const DWORD style = WS_TABSTOP | (i == 0 ? BS_DEFPUSHBUTTON | WS_GROUP : BS_PUSHBUTTON);
+    window.buttons.push_back(
+        AddChild(dialog, L"BUTTON", box.buttons[i].text, style, box.buttons[i].id));
+  }
+}
+
+// Places the icon and the text at `dpi`; the bottom of the two.
+int LayOutContent(BoxWindow& window, int dpi, int workWidth, RECT& textRect) {
+  const int margin = ScaleTo(dpi, kMargin);
+  int textLeft = margin;
+  int iconHeight = 0;
+  if (window.iconControl != nullptr) {
+    const int iconSize = SystemMetricAt(dpi, SM_CXICON);
+    window.icon = IconAtSize(nullptr, window.box.icon, iconSize);
+    iconHeight = iconSize;
+    Place(window.iconControl, RECT{margin, margin, margin + iconSize, margin + iconSize}, nullptr);
+    SendMessageW(window.iconControl, STM_SETICON, reinterpret_cast<WPARAM>(window.icon.get()), 0);
+    textLeft += iconSize + ScaleTo(dpi, kIconTextGap);
+  }
+  // Long text wraps at five eighths of the work area's width, about where the
+  // system's message box wraps it.
   const WindowDc screen(nullptr);
-  const int margin = Scale(dialog, kMargin);
+  const SIZE text =
+      MeasureText(screen.get(), window.font.get(), window.box.text, workWidth * 5 / 8 - textLeft);
+  // A line or two of text sits level with the middle of the icon.
+  const int textTop = margin + std::max(0, (iconHeight - static_cast<int>(text.cy)) / 2);
+  textRect = RECT{textLeft, textTop, textLeft + text.cx, textTop + text.cy};
+  Place(window.textControl, textRect, window.font.get());
+  return std::max(margin + iconHeight, static_cast<int>(textRect.bottom));
+}
 
-  // The monitor the box appears on: the owner's, or the primary one.
+// Places the row of buttons centred below `top`; the client area's size,
+// wide enough for the content, the row and the caption (which would otherwise
+// be cut short on a box with little text).
+SIZE LayOutButtons(BoxWindow& window, int dpi, int top, int contentWidth, int captionWidth) {
+  const int margin = ScaleTo(dpi, kMargin);
+  const int width = ScaleTo(dpi, kButtonWidth);
+  const int height = ScaleTo(dpi, kButtonHeight);
+  const int gap = ScaleTo(dpi, kButtonGap);
+  const int count = static_cast<int>(window.buttons.size());
+  const int rowWidth = count * width + (count - 1) * gap;
+  const int clientWidth =
+      std::max({contentWidth + margin, rowWidth + 2 * margin, captionWidth + 2 * margin});
+  int left = (clientWidth - rowWidth) / 2;
+  for (HWND button : window.buttons) {
+    Place(button, RECT{left, top, left + width, top + height}, window.font.get());
+    left += width + gap;
+  }
+  return SIZE{clientWidth, top + height + margin};
+}
+
+// The top-left corner of a box of `size`: where it was asked for, or centred
+// on the monitor of its owner; inside that monitor's work area either way.
+POINT BoxPlace(HWND dialog, const std::optional<POINT>& wanted, SIZE size) {
+  if (wanted) return KeepOnScreen(*wanted, size);
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
   GetMonitorInfoW(MonitorFromWindow(GetWindow(dialog, GW_OWNER), MONITOR_DEFAULTTOPRIMARY),
                   &monitor);
+  const RECT& screen = monitor.rcMonitor;
+  return KeepOnScreen(
+      {(screen.left + screen.right - size.cx) / 2, (screen.top + screen.bottom - size.cy) / 2},
+      size);
+}
 
-  // Icon and text. Long text wraps at five eighths of the work area's width,
-  // about where the system's message box wraps it.
-  int textLeft = margin;
-  int iconHeight = 0;
-  // The system's icon at the size of the box's DPI; LR_SHARED: the system keeps it.
-  const int iconWidth = SystemMetric(dialog, SM_CXICON);
-  HICON icon = box.icon ? static_cast<HICON>(LoadImageW(nullptr, box.icon, IMAGE_ICON, iconWidth,
-                                                        SystemMetric(dialog, SM_CYICON), LR_SHARED))
-                        : nullptr;
-  if (icon) {
-    iconHeight = SystemMetric(dialog, SM_CYICON);
-    const RECT iconRect{margin, margin, margin + iconWidth, margin + iconHeight};
-    HWND iconControl = AddChild(dialog, L"STATIC", nullptr, SS_ICON, -1, iconRect, nullptr);
-    SendMessageW(iconControl, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-    textLeft += iconWidth + Scale(dialog, kIconTextGap);
-  }
-  const int workWidth = monitor.rcWork.right - monitor.rcWork.left;
-  const SIZE text = MeasureText(screen.get(), box.font, box.text, workWidth * 5 / 8 - textLeft);
-  // A line or two of text sits level with the middle of the icon.
-  const int textTop = margin + std::max(0, (iconHeight - static_cast<int>(text.cy)) / 2);
-  const RECT textRect{textLeft, textTop, textLeft + text.cx, textTop + text.cy};
-  // SS_NOPREFIX: an '&' in a message (a file name, say) is shown as it is.
-  AddChild(dialog, L"STATIC", box.text.c_str(), SS_LEFT | SS_NOPREFIX, -1, textRect, box.font);
-  const int contentBottom = std::max(margin + iconHeight, static_cast<int>(textRect.bottom));
+// Lays the box out at `dpi` (fonts, icon, caption and frame all at that DPI)
+// and gives the window its size, its top-left corner at `wanted` or centred.
+void LayOutBox(HWND dialog, BoxWindow& window, int dpi, const std::optional<POINT>& wanted) {
+  window.dpi = dpi;
+  const NONCLIENTMETRICSW metrics = NonClientMetrics(dpi);
+  window.font.reset(CreateFontIndirectW(&metrics.lfMessageFont));
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(dialog, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  RECT textRect{};
+  const int contentBottom =
+      LayOutContent(window, dpi, monitor.rcWork.right - monitor.rcWork.left, textRect);
 
-  // The client area is wide enough for the content, the row of buttons and the
-  // caption, which would otherwise be cut short on a box with little text.
-  const int buttonWidth = Scale(dialog, kButtonWidth);
-  const int buttonHeight = Scale(dialog, kButtonHeight);
-  const int buttonGap = Scale(dialog, kButtonGap);
-  const int buttonCount = static_cast<int>(box.buttons.size());
-  const int rowWidth = buttonCount * buttonWidth + (buttonCount - 1) * buttonGap;
-  const NONCLIENTMETRICSW metrics = NonClientMetrics();
   const UniqueFont captionFont(CreateFontIndirectW(&metrics.lfCaptionFont));
-  const int captionWidth = TextWidth(screen.get(), captionFont.get(), box.caption.c_str()) +
-                           metrics.iCaptionWidth + Scale(dialog, 2 * kMargin);
-  const int clientWidth =
-      std::max({static_cast<int>(textRect.right) + margin, rowWidth + 2 * margin, captionWidth});
+  const WindowDc screen(nullptr);
+  const int captionWidth = TextWidth(screen.get(), captionFont.get(), window.box.caption.c_str()) +
+                           metrics.iCaptionWidth;
+  const SIZE client = LayOutButtons(window, dpi, contentBottom + ScaleTo(dpi, kContentButtonGap),
+                                    textRect.right, captionWidth);
 
-  const int buttonTop = contentBottom + Scale(dialog, kContentButtonGap);
-  int buttonLeft = (clientWidth - rowWidth) / 2;
-  for (size_t i = 0; i < box.buttons.size(); ++i) {
-    // The first button is the default one and starts the tab order.
-    const DWORD style = WS_TABSTOP | (i == 0 ? BS_DEFPUSHBUTTON | WS_GROUP : BS_PUSHBUTTON);
-    const RECT rect{buttonLeft, buttonTop, buttonLeft + buttonWidth, buttonTop + buttonHeight};
-    AddChild(dialog, L"BUTTON", box.buttons[i].text, style, box.buttons[i].id, rect, box.font);
-    buttonLeft += buttonWidth + buttonGap;
+  // Documented in 'AdjustWindowRectExForDpi function' (learn.microsoft.com):
+  // the frame at the box's own DPI, not the system's.
+  RECT frame{0, 0, client.cx, client.cy};
+  AdjustFrame(frame, static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)),
+              static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)), dpi);
+  const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+  const POINT place = BoxPlace(dialog, wanted, size);
+  SetWindowPos(dialog, nullptr, place.x, place.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Builds the box from WM_INITDIALOG, before it is first shown.
+void BuildBox(HWND dialog, BoxWindow& window) {
+  CreateBoxControls(dialog, window);
+  LayOutBox(dialog, window, Dpi(dialog), window.box.topLeft);
+  // Moved to its place, the box may stand on a monitor of another DPI than the
+  // one it was made on: laid out again at the DPI the system gives it there.
+  if (const int dpi = Dpi(dialog); dpi != window.dpi) {
+    LayOutBox(dialog, window, dpi, window.box.topLeft);
   }
-  const int clientHeight = buttonTop + buttonHeight + margin;
-
-  // The window around that client area, centred on the screen or at the
-  // requested place.
-  RECT window{0, 0, clientWidth, clientHeight};
-  AdjustWindowRectEx(&window, static_cast<DWORD>(GetWindowLongW(dialog, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongW(dialog, GWL_EXSTYLE)));
-  const int width = window.right - window.left;
-  const int height = window.bottom - window.top;
-  POINT topLeft;
-  if (box.topLeft) {
-    topLeft = *box.topLeft;
-  } else {
-    const RECT& screenRect = monitor.rcMonitor;
-    RECT centred{0, 0, width, height};
-    OffsetRect(&centred, (screenRect.left + screenRect.right - width) / 2,
-               (screenRect.top + screenRect.bottom - height) / 2);
-    KeepInside(centred, monitor.rcWork);
-    topLeft = POINT{centred.left, centred.top};
-  }
-  SetWindowPos(dialog, nullptr, topLeft.x, topLeft.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-
   // Enter presses the default button, which also takes the focus.
-  const int defaultId = box.buttons.front().id;
+  const int defaultId = window.box.buttons.front().id;
   SendMessageW(dialog, DM_SETDEFID, defaultId, 0);
   SetFocus(GetDlgItem(dialog, defaultId));
 }
 
+// The answer to a command of the box: the id it ends with, or 0 for none.
+int AnswerTo(const Box& box, int id) {
+  // Escape (or Ctrl+Break) sends IDCANCEL even though no button has it.
+  if (id == IDCANCEL) return IDCANCEL;
+  // IDOK is what the dialog manager sends for Enter when it knows no default
+  // button; it means the default button here too.
+  if (id == IDOK) return box.buttons.front().id;
+  for (const Button& button : box.buttons) {
+    if (button.id == id) return id;
+  }
+  return 0;
+}
+
 INT_PTR CALLBACK BoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* window = reinterpret_cast<BoxWindow*>(GetWindowLongPtrW(dialog, DWLP_USER));
   switch (message) {
     case WM_INITDIALOG:
       SetWindowLongPtrW(dialog, DWLP_USER, lParam);
       // A box shown while the program is in the tray (an error at start-up,
       // say) is found again on the taskbar.
       ShowOnTaskbarWhileOwnerHidden(dialog);
-      BuildBox(dialog, *reinterpret_cast<const Box*>(lParam));
+      BuildBox(dialog, *reinterpret_cast<BoxWindow*>(lParam));
       return FALSE;  // the focus has been set
 
-    case WM_COMMAND: {
-      const auto* box = reinterpret_cast<const Box*>(GetWindowLongPtrW(dialog, DWLP_USER));
-      const int id = LOWORD(wParam);
-      if (id == IDCANCEL) {
-        // Escape (or Ctrl+Break) sends IDCANCEL even though no button has it.
-        EndDialog(dialog, IDCANCEL);
+    case WM_DPICHANGED:
+      // Documented in 'WM_DPICHANGED message' (learn.microsoft.com): moved to
+      // a monitor of another DPI, laid out anew at the place suggested.
+      if (window == nullptr) return FALSE;
+      LayOutBox(dialog, *window, HIWORD(wParam),
+                POINT{reinterpret_cast<const RECT*>(lParam)->left,
+                      reinterpret_cast<const RECT*>(lParam)->top});
+      return TRUE;
+
+    case WM_COMMAND:
+      if (const int answer = window != nullptr ? AnswerTo(window->box, LOWORD(wParam)) : 0) {
+        EndDialog(dialog, answer);
         return TRUE;
-      }
-      if (id == IDOK && box) {
-        // IDOK is what the dialog manager sends for Enter when it knows no
-        // default button; it means the default button here too.
-        EndDialog(dialog, box->buttons.front().id);
-        return TRUE;
-      }
-      if (box) {
-        for (const Button& button : box->buttons) {
-          if (button.id == id) {
-            EndDialog(dialog, id);
-            return TRUE;
-          }
-        }
       }
       return FALSE;
-    }
 
     case WM_CLOSE:
       // Left to DefDlgProc, the close box would turn into IDCANCEL, the same as
@@ -264,39 +321,27 @@ HWND BoxOwner(HWND asking) {
 
 // Shows `box` modally and returns the id it ended with, or -1 if it could not
 // be shown. `sound` is the MessageBeep type the system plays for such a box.
-int ShowBox(HWND owner, Box box, UINT sound) {
+int ShowBox(HWND owner, const Box& box, UINT sound) {
   owner = BoxOwner(owner);
-
-  // The system gives its message font at the screen's DPI; the box shows it at
-  // its owner's, which differs on a monitor of other scaling.
-  NONCLIENTMETRICSW metrics = NonClientMetrics();
-  metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, Dpi(owner), Dpi(nullptr));
-  const UniqueFont font(CreateFontIndirectW(&metrics.lfMessageFont));
-  box.font = font.get();
-
+  BoxWindow window{box};
   const std::vector<WORD> dialogTemplate = DialogTemplate(box.caption.c_str());
   MessageBeep(sound);
   const INT_PTR result = DialogBoxIndirectParamW(
       GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner,
-      BoxProc, reinterpret_cast<LPARAM>(&box));
+      BoxProc, reinterpret_cast<LPARAM>(&window));
   application::CheckPointer();  // the box's own loop saw where the pointer went
   return static_cast<int>(result);
 }
 
 void ShowPlain(HWND owner, const std::wstring& text, std::optional<POINT> topLeft) {
-  ShowBox(owner, Box{application::Title(), text, nullptr, {{IDOK, L"OK"}}, topLeft, nullptr},
-          MB_OK);
+  ShowBox(owner, Box{application::Title(), text, nullptr, {{IDOK, L"OK"}}, topLeft}, MB_OK);
 }
 
 Answer ShowConfirmation(HWND owner, const std::wstring& text, std::optional<POINT> topLeft) {
-  const int result = ShowBox(owner,
-                             Box{L"確認",
-                                 text,
-                                 IDI_QUESTION,
-                                 {{IDYES, L"はい(&Y)"}, {IDNO, L"いいえ(&N)"}},
-                                 topLeft,
-                                 nullptr},
-                             MB_ICONQUESTION);
+  const int result = ShowBox(
+      owner,
+      Box{L"確認", text, IDI_QUESTION, {{IDYES, L"はい(&Y)"}, {IDNO, L"いいえ(&N)"}}, topLeft},
+      MB_ICONQUESTION);
   switch (result) {
     case IDYES:
       return Answer::Yes;
@@ -328,14 +373,10 @@ Answer ConfirmAt(HWND owner, const std::wstring& text, POINT topLeft) {
 }
 
 void ShowError(HWND owner, const std::wstring& text) {
-  ShowBox(owner,
-          Box{application::Title(),
-              WithClosingPeriod(text),
-              IDI_HAND,
-              {{IDOK, L"OK"}},
-              std::nullopt,
-              nullptr},
-          MB_ICONHAND);
+  ShowBox(
+      owner,
+      Box{application::Title(), WithClosingPeriod(text), IDI_HAND, {{IDOK, L"OK"}}, std::nullopt},
+      MB_ICONHAND);
 }
 
 void ShowDialogNotCreated(HWND owner, const std::wstring& caption) {

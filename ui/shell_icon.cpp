@@ -27,4 +27,20 @@ UniqueIcon LargeShellIcon(const std::string& path, int size) {
   return UniqueIcon(info.hIcon);
 }
 
+UniqueIcon IconAtSize(HMODULE module, const wchar_t* name, int size) {
+  // Documented in 'LoadIconWithScaleDown function' (learn.microsoft.com): an
+  // exact size first, else the next larger image scaled down, where LoadImage
+  // scales the next smaller one up. Comctl32 has it from Vista on.
+  using LoadIconWithScaleDownFn = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
+  HMODULE comctl32 = GetModuleHandleW(L"comctl32.dll");
+  const auto scaleDown = reinterpret_cast<LoadIconWithScaleDownFn>(reinterpret_cast<void (*)()>(
+      comctl32 != nullptr ? GetProcAddress(comctl32, "LoadIconWithScaleDown") : nullptr));
+  HICON icon = nullptr;
+  if (scaleDown != nullptr && SUCCEEDED(scaleDown(module, name, size, size, &icon))) {
+    return UniqueIcon(icon);
+  }
+  // Not LR_SHARED: a shared icon keeps the first size ever asked for.
+  return UniqueIcon(static_cast<HICON>(LoadImageW(module, name, IMAGE_ICON, size, size, 0)));
+}
+
 }  // namespace ui

@@ -76,12 +76,16 @@ int ScaleTo(int dpi, int pixelsAt96Dpi) {
 }
 
 int SystemMetric(HWND hwnd, int index) {
+  return SystemMetricAt(Dpi(hwnd), index);
+}
+
+int SystemMetricAt(int dpi, int index) {
   using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
   static const auto forDpi = User32Function<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
   // Without the call the system is DPI-aware for the whole screen only, and
   // the plain metric is the window's.
   if (forDpi == nullptr) return GetSystemMetrics(index);
-  return forDpi(index, static_cast<UINT>(Dpi(hwnd)));
+  return forDpi(index, static_cast<UINT>(dpi));
 }
 
 void AdjustFrame(RECT& rect, DWORD style, DWORD exStyle, int dpi) {

@@ -19,8 +19,9 @@ int Dpi(HWND hwnd);
 int Scale(HWND hwnd, int pixelsAt96Dpi);
 // The same at a given DPI.
 int ScaleTo(int dpi, int pixelsAt96Dpi);
-// A system metric (SM_CXSMICON, say) at the DPI of `hwnd`.
+// A system metric (SM_CXSMICON, say) at the DPI of `hwnd`, or at `dpi`.
 int SystemMetric(HWND hwnd, int index);
+int SystemMetricAt(int dpi, int index);
 // Widens a client rectangle to the window rectangle at `dpi`.
 void AdjustFrame(RECT& rect, DWORD style, DWORD exStyle, int dpi);
 

@@ -402,8 +402,8 @@ std::pair<LONG, LONG> OffsetOf(HWND window, HWND from) {
 }
 
 TEST_F(SettingsDialogStartup, At150PercentEveryOffsetBetweenWindowsIsScaled) {
-  // Wine gives a program the prefix's LogPixels as it starts; 96 comes back at
-  // once for every other program.
+  // Wine gives a program the prefix's LogPixels as it starts; the DPI found
+  // comes back at once for every other program.
   auto setLogPixels = [](DWORD dpi) {
     HKEY desktop = nullptr;
     RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_SET_VALUE,
@@ -411,9 +411,13 @@ TEST_F(SettingsDialogStartup, At150PercentEveryOffsetBetweenWindowsIsScaled) {
     RegSetValueExW(desktop, L"LogPixels", 0, REG_DWORD, reinterpret_cast<BYTE*>(&dpi), sizeof dpi);
     RegCloseKey(desktop);
   };
+  // The DPI of the prefix, put back afterwards (96 when it names none).
+  DWORD found = 96, size = sizeof found;
+  RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", RRF_RT_REG_DWORD,
+               nullptr, &found, &size);
   setLogPixels(144);
   StartLauncher();
-  setLogPixels(96);
+  setLogPixels(found);
   ASSERT_FALSE(HasFatalFailure());
   ASSERT_NO_FATAL_FAILURE(OpenSettings());
   EXPECT_EQ(ControlOutsideItsParent(dialog), L"");

@@ -7,9 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "core/ansi_text.h"
+#include "datafile/open_dialog.h"
 #include "tests/win32/test_support.h"
+#include "ui/message_box.h"
 
 namespace qvn {
 namespace {
@@ -210,25 +213,50 @@ TEST_F(MainFormTest, TheSlotRowLiesInsideTheGroupAtItsPitch) {
   EXPECT_EQ(hintLine.top, 67);
 }
 
-// What Windows sends a window moved to a monitor of `dpi`.
-void MoveToMonitorOfDpi(const ui::Form& form, int dpi) {
+// Sent what Windows sends a window moved to a monitor of `dpi`, `window` lays
+// itself out there: every control inside its parent, every font scaled.
+void ExpectLaidOutAgainAt(HWND window, int dpi) {
+  const auto fontHeight = [](HWND control) {
+    LOGFONTW face{};
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    return font != nullptr && GetObjectW(font, sizeof face, &face) != 0 ? face.lfHeight : 0L;
+  };
+  std::vector<std::pair<HWND, LONG>> fonts;  // the controls at every depth, parents first
+  for (size_t i = 0; i <= fonts.size(); ++i) {
+    HWND parent = i == 0 ? window : fonts[i - 1].first;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      fonts.emplace_back(child, fontHeight(child));
+    }
+  }
+  const int oldDpi = ui::Dpi(window);
   constexpr UINT kGetDpiScaledSize = 0x02E4, kDpiChanged = 0x02E0;  // not in older headers
-  const RECT rect = form.ScreenRect();
+  RECT rect;
+  GetWindowRect(window, &rect);
   SIZE size{rect.right - rect.left, rect.bottom - rect.top};
-  SendMessageW(form.hwnd(), kGetDpiScaledSize, dpi, reinterpret_cast<LPARAM>(&size));
+  SendMessageW(window, kGetDpiScaledSize, dpi, reinterpret_cast<LPARAM>(&size));
   RECT suggested{rect.left, rect.top, rect.left + size.cx, rect.top + size.cy};
-  SendMessageW(form.hwnd(), kDpiChanged, MAKEWPARAM(dpi, dpi),
-               reinterpret_cast<LPARAM>(&suggested));
+  SendMessageW(window, kDpiChanged, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(qvntest::ControlOutsideItsParent(window), L"")
+      << qvntest::Utf8(qvntest::ClassOf(window));
+  for (auto [control, height] : fonts) {
+    EXPECT_NEAR(fontHeight(control), MulDiv(height, dpi, oldDpi), 1)
+        << qvntest::Utf8(qvntest::TextOf(control));
+  }
 }
 
-// Moved to monitors of other scaling, the main window lays itself out again;
-// the slot icons are taken out at the new size, not stretched.
-TEST_F(MainFormTest, LaysItselfOutAgainAtEachDpi) {
+std::function<void()>* onTick = nullptr;
+void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+  if (onTick != nullptr) (*onTick)();
+}
+
+// Moved to monitors of other scaling, the main window lays itself out again
+// (the slot icons taken out at the new size, not stretched), and so does
+// every dialog and message box.
+TEST_F(MainFormTest, EveryWindowLaysItselfOutAgainAtEachDpi) {
   model.SlotList[0] = *ToAnsi(qvntest::BuiltProgramPath());
   form.ShowSlotIcons();
   for (int dpi : {120, 144, 192, 96}) {
-    MoveToMonitorOfDpi(form, dpi);
-    EXPECT_EQ(qvntest::ControlOutsideItsParent(form.hwnd()), L"") << dpi;
+    ExpectLaidOutAgainAt(form.hwnd(), dpi);
     LOGFONTW face{};
     GetObjectW(form.GroupBox1.font(), sizeof face, &face);
     EXPECT_EQ(face.lfHeight, -MulDiv(13, dpi, 96));
@@ -241,6 +269,25 @@ TEST_F(MainFormTest, LaysItselfOutAgainAtEachDpi) {
     EXPECT_EQ(bitmap.bmWidth, MulDiv(32, dpi, 96)) << dpi;
     DeleteObject(icon.hbmColor), DeleteObject(icon.hbmMask);
   }
+  // Each dialog of the menu, the settings' save dialog and a message box, once
+  // while it shows; then it is closed.
+  std::set<std::wstring> seen;
+  std::function<void()> checkShown = [&] {
+    HWND shown = GetActiveWindow();
+    if (shown == form.hwnd() || !IsWindowVisible(shown)) return;
+    const bool first = seen.insert(qvntest::ClassOf(shown)).second;
+    if (first) ExpectLaidOutAgainAt(shown, ui::Dpi(shown) * 3 / 2);
+    HWND save = first ? qvntest::VisibleButtonIn(shown, L"設定保存(&S)...") : nullptr;
+    PostMessageW(save != nullptr ? save : shown, save != nullptr ? BM_CLICK : WM_CLOSE, 0, 0);
+  };
+  onTick = &checkShown;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 20, Tick);
+  form.miSetupClick(), form.miResShowClick(), form.miAboutClick();
+  miDataReadClick(model, form, form, form);
+  ui::ShowError(form.hwnd(), L"エラー");
+  KillTimer(nullptr, timer);
+  EXPECT_EQ(seen, (std::set<std::wstring>{L"#32770", L"TAboutBox", L"TSetupForm", L"TfrmOpenDlg",
+                                          L"TfrmResShow", L"TfrmSaveDlg"}));
 }
 
 TEST_F(MainFormTest, SlotHintsFollowWhichSlotsAreSet) {

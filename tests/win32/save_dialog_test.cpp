@@ -67,8 +67,7 @@ class SettingsStandIn : public ui::Form {
                              0,
                              L"ＭＳ Ｐゴシック",
                              12};
-    CreateForm(def, nullptr);
-    MoveTo(150, 120);
+    CreateForm(def, nullptr, POINT{150, 120});
     Show();
   }
 };

@@ -22,7 +22,7 @@ TEST(ToolkitCommands, AButtonsClickReachesItOnTheFormAndInsideAPanel) {
   Form form;
   Panel panel;
   Button onForm, onPanel;
-  ASSERT_TRUE(form.CreateForm(kTestFormDef, nullptr));
+  ASSERT_TRUE(form.CreateForm(kTestFormDef, nullptr, POINT{}));
   const ControlDef controls[] = {
       {&panel, nullptr, 0, 0, 200, 60, L"", L""},
       {&onPanel, &panel, 10, 10, 75, 24, L"panel", L""},
