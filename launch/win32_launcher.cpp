@@ -112,7 +112,11 @@ StartResult StartProgramThroughShell(const StartRequest& request, HWND owner) {
   execute.lpFile = request.path.c_str();
   execute.lpDirectory = request.folder.empty() ? nullptr : request.folder.c_str();
   execute.nShow = request.showWindow;
-  if (!ShellExecuteExA(&execute)) return {GetLastError(), std::nullopt};
+  if (!ShellExecuteExA(&execute)) {
+    const DWORD error = GetLastError();
+    // A failure must not read as a start, even without an extended error.
+    return {error != 0 ? error : static_cast<DWORD>(ERROR_CAN_NOT_COMPLETE), std::nullopt};
+  }
   // Documented in 'SHELLEXECUTEINFOA structure': no process handle comes
   // back when the start went another way (DDE, say); the program started.
   if (execute.hProcess == nullptr) return {0, std::nullopt};
