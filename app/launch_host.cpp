@@ -1,6 +1,5 @@
 #include "app/launch_host.h"
 
-#include "app/main_form.h"
 #include "core/ansi_text.h"
 #include "launch/launch_messages.h"
 #include "launch/win32_launcher.h"
@@ -13,8 +12,12 @@ LeadByteRule MainWindowLaunchHost::LeadBytes() {
   return IsAnsiLeadByte;
 }
 
-std::optional<std::uint32_t> MainWindowLaunchHost::StartProgram(int index) {
-  return StartSlotProcess(model_, index);
+StartResult MainWindowLaunchHost::CreateProgramProcess(const StartRequest& request) {
+  return StartProgram(request);
+}
+
+StartResult MainWindowLaunchHost::StartThroughShell(const StartRequest& request) {
+  return StartProgramThroughShell(request, mainWindow_.hwnd());
 }
 
 void MainWindowLaunchHost::RunImeActivationPass(std::uint32_t processId) {
@@ -31,23 +34,28 @@ bool MainWindowLaunchHost::ResourcesBelowLimit() {
 }
 
 void MainWindowLaunchHost::ShowLaunchMessage(LaunchMessage message) {
-  qvn::ShowLaunchMessage(mainForm_.hwnd(), message);
+  qvn::ShowLaunchMessage(mainWindow_.hwnd(), message);
 }
 
 LaunchAnswer MainWindowLaunchHost::ConfirmLaunch(LaunchMessage question) {
-  return qvn::ConfirmLaunch(mainForm_.hwnd(), question);
+  return qvn::ConfirmLaunch(mainWindow_.hwnd(), question);
+}
+
+void MainWindowLaunchHost::ReportStartFailures(const std::vector<StartFailure>& failures,
+                                               bool consecutiveLaunch) {
+  ShowStartFailures(mainWindow_.hwnd(), failures, consecutiveLaunch);
 }
 
 void MainWindowLaunchHost::BringLauncherToFront() {
-  qvn::BringLauncherToFront(mainForm_.hwnd());
+  qvn::BringLauncherToFront(mainWindow_.hwnd());
 }
 
 void MainWindowLaunchHost::MoveToTray() {
-  mainForm_.MoveToTray();
+  moveToTray_();
 }
 
 void MainWindowLaunchHost::CloseLauncher() {
-  mainForm_.miCloseClick();
+  closeLauncher_();
 }
 
 }  // namespace qvn

@@ -143,7 +143,8 @@ class TMainForm : public ui::Form, public SlotDisplay, public DataFileHost, priv
   Model& model_;
   std::string executablePath_;
   Win32FileSystem files_;
-  MainWindowLaunchHost launchHost_{model_, *this};
+  MainWindowLaunchHost launchHost_{model_, *this, [this] { MoveToTray(); },
+                                   [this] { miCloseClick(); }};
   SlotRow slotRow_{GroupBox1,
                    {&Image1, &Image2, &Image3, &Image4, &Image5, &Image6, &Image7, &Image8}};
   TrayIcon trayIcon_;

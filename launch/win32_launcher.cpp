@@ -1,6 +1,7 @@
 #include "launch/win32_launcher.h"
 
 #include <imm.h>
+#include <shellapi.h>
 
 #include <vector>
 
@@ -25,6 +26,19 @@ std::string CurrentDirectory() {
   if (length == 0 || length >= size) return {};
   directory.resize(length);
   return directory;
+}
+
+// The id of a process from its handle. GetProcessId came with Windows XP
+// SP1 ('GetProcessId function', learn.microsoft.com), so it is looked up when
+// needed; without it the id stays unknown.
+std::optional<std::uint32_t> ProcessIdOf(HANDLE process) {
+  using GetProcessIdFunction = DWORD(WINAPI*)(HANDLE);
+  const auto getProcessId = reinterpret_cast<GetProcessIdFunction>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetProcessId")));
+  if (getProcessId == nullptr) return std::nullopt;
+  const DWORD processId = getProcessId(process);
+  if (processId == 0) return std::nullopt;
+  return processId;
 }
 
 HWND AsWindow(WindowId window) {
@@ -54,42 +68,61 @@ void WaitUntilReadyForInput(HANDLE process) {
 
 }  // namespace
 
-std::optional<std::uint32_t> StartProgram(const std::string& path, int showWindow) {
+StartResult StartProgram(const StartRequest& request) {
+  // A record of its own, not the launcher's: started from a shortcut, the
+  // launcher's record carries the shortcut's name (STARTF_TITLEISLINKNAME)
+  // and hotkey (STARTF_USEHOTKEY), which belong to the launcher alone.
+  // Documented in 'STARTUPINFOA structure' (learn.microsoft.com): wShowWindow
+  // is used only with STARTF_USESHOWWINDOW set.
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  GetStartupInfoA(&startup);
-  // Without the flag the system would ignore the window size whenever the
-  // launcher itself was started without one.
-  startup.dwFlags |= STARTF_USESHOWWINDOW;
-  startup.wShowWindow = static_cast<WORD>(showWindow);
-  // These belong to the launcher's own start: the first must be null for a
-  // new process, and the other two carry the C runtime's table of handles the
-  // launcher inherited, which the new process does not inherit.
-  startup.lpReserved = nullptr;
-  startup.cbReserved2 = 0;
-  startup.lpReserved2 = nullptr;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = static_cast<WORD>(request.showWindow);
 
   // Given the program's name, the system does not guess where an unquoted path
   // with blanks ends; the quotes give the program the same first argument.
-  std::string commandLine = "\"" + path + "\"";
-  const std::string directory = CurrentDirectory();
+  std::string commandLine = "\"" + request.path + "\"";
+  const std::string directory = request.folder.empty() ? CurrentDirectory() : request.folder;
 
   PROCESS_INFORMATION started{};
-  if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+  if (!CreateProcessA(request.path.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
                       NORMAL_PRIORITY_CLASS, nullptr,
                       directory.empty() ? nullptr : directory.c_str(), &startup, &started)) {
-    return std::nullopt;
+    return {GetLastError(), std::nullopt};
   }
   const ui::UniqueHandle process(started.hProcess);
   const ui::UniqueHandle thread(started.hThread);
 
   WaitUntilReadyForInput(process.get());
-  return started.dwProcessId;
+  return {0, started.dwProcessId};
 }
 
-std::optional<std::uint32_t> StartSlotProcess(const Model& model, int index) {
-  if (index < 0 || index >= kSlotCount) return std::nullopt;
-  return StartProgram(SlotPath(model, index), ShowWindowForSizeCode(model.SlotSizeCodes[index]));
+StartResult StartProgramThroughShell(const StartRequest& request, HWND owner) {
+  // Documented in 'ShellExecuteExA function' (learn.microsoft.com): the
+  // shell may hand the start to COM extensions, so COM must be initialised
+  // on this thread (the program does so at start); on failure GetLastError
+  // tells why, ERROR_CANCELLED when the user declined the prompt.
+  // No verb: the program's default, which asks for consent when its manifest
+  // requires elevation. SEE_MASK_FLAG_NO_UI keeps the shell's own error box
+  // away: the launch reports the failure in its own words.
+  SHELLEXECUTEINFOA execute{};
+  execute.cbSize = sizeof execute;
+  execute.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+  execute.hwnd = owner;
+  execute.lpFile = request.path.c_str();
+  execute.lpDirectory = request.folder.empty() ? nullptr : request.folder.c_str();
+  execute.nShow = request.showWindow;
+  if (!ShellExecuteExA(&execute)) {
+    const DWORD error = GetLastError();
+    // A failure must not read as a start, even without an extended error.
+    return {error != 0 ? error : static_cast<DWORD>(ERROR_CAN_NOT_COMPLETE), std::nullopt};
+  }
+  // Documented in 'SHELLEXECUTEINFOA structure': no process handle comes
+  // back when the start went another way (DDE, say); the program started.
+  if (execute.hProcess == nullptr) return {0, std::nullopt};
+  const ui::UniqueHandle process(execute.hProcess);
+  WaitUntilReadyForInput(process.get());
+  return {0, ProcessIdOf(process.get())};
 }
 
 void RunImeActivationPass(std::uint32_t processId) {

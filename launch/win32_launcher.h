@@ -12,6 +12,7 @@
 
 #include "core/model.h"
 #include "launch/ime_pass.h"
+#include "launch/launch_sequence.h"
 
 namespace qvn {
 
@@ -24,23 +25,21 @@ constexpr DWORD kInputIdleTimeoutMs = 60000;
 // answer, so that a hung program cannot hold the launcher.
 constexpr UINT kImeRequestTimeoutMs = 1000;
 
-// Starts the program at `path` (a full path in the ANSI code page):
-// - the launcher's own start-up information, with wShowWindow set to
-//   `showWindow` and the show-window flag set; every other flag as the
-//   launcher received it;
+// Starts the program `request.path` (a full path in the ANSI code page):
+// - a start-up information of its own: the show-window flag and
+//   `request.showWindow`, nothing of the launcher's own start (a shortcut's
+//   name or hotkey would otherwise pass on to every program);
 // - the path as the program's name and, in quotes, as its whole command line,
 //   so that "C:\Program Files\App\app.exe" never starts "C:\Program.exe";
-// - normal priority, the launcher's environment and its current directory;
+// - normal priority, the launcher's environment, and `request.folder` as its
+//   working folder (the launcher's current directory when empty);
 // then waits until the program is ready for input (at most
-// kInputIdleTimeoutMs). The new process's id; nothing when the program could
-// not be started, which is not waited for then. Holds no handle of the
-// program afterwards.
-std::optional<std::uint32_t> StartProgram(const std::string& path, int showWindow);
+// kInputIdleTimeoutMs). Holds no handle of the program afterwards.
+StartResult StartProgram(const StartRequest& request);
 
-// StartProgram for slot `index` (0 to 7): its path and the show-window value
-// of its WindowSizeCode.
-std::optional<std::uint32_t> StartSlotProcess(const Model& model, int index);
-
+// The same start through the shell, for a program that needs elevation: the
+// shell asks for the user's consent (owned by `owner`, which may be nullptr).
+StartResult StartProgramThroughShell(const StartRequest& request, HWND owner);
 // The input-method pass over the real windows, for the process `processId`.
 void RunImeActivationPass(std::uint32_t processId);
 

@@ -6,6 +6,7 @@
 //   SharedIcon                                               an icon several windows show
 //   UniqueHandle (null when empty), UniqueFileHandle (INVALID_HANDLE_VALUE
 //   when empty), UniqueFindHandle                            kernel objects
+//   UniqueLocalMemory                                        memory a system call allocated
 //   WindowDc, PaintDc, SelectedObject                        a DC and what is selected into it
 //   ComPtr<T>, UniqueCoTaskMem<T>, ComApartment              COM
 #pragma once
@@ -88,6 +89,14 @@ struct FindTraits {
   static void Close(HANDLE search) { FindClose(search); }
 };
 
+// Memory that a system function allocated for its caller with LocalAlloc
+// (FormatMessage with FORMAT_MESSAGE_ALLOCATE_BUFFER).
+struct LocalMemoryTraits {
+  using Handle = HLOCAL;
+  static HLOCAL Empty() { return nullptr; }
+  static void Close(HLOCAL memory) { LocalFree(memory); }
+};
+
 using UniqueIcon = UniqueOwner<IconTraits>;
 using UniqueMenu = UniqueOwner<MenuTraits>;
 // An icon that more than one window shows at a time (a slot's icon in the
@@ -105,6 +114,7 @@ using UniqueFont = UniqueGdiObject<HFONT>;
 using UniqueHandle = UniqueOwner<KernelTraits>;
 using UniqueFileHandle = UniqueOwner<FileTraits>;
 using UniqueFindHandle = UniqueOwner<FindTraits>;
+using UniqueLocalMemory = UniqueOwner<LocalMemoryTraits>;
 
 // The DC of a window's client area (of the screen when `hwnd` is nullptr),
 // or of the whole window with its frame, given back with ReleaseDC.

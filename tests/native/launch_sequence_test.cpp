@@ -8,23 +8,35 @@
 namespace qvn {
 namespace {
 
-// Records what a launch asks of the platform, the user and the main window,
-// in order, as short words: "start 2", "ime 102", "pause 5000", "guard", "message
-// kNoEntries", "confirm", "icons", "front", "tray", "close".
+// Records what a launch asks of the platform, the user and the main window, in order, as
+// short words: "start 2", "shell 2", "ime 102", "pause 5000", "guard", "message kNoEntries",
+// "confirm", "report 1 3" (a run's; "failed 1" a single launch's), "icons", "front", "tray"...
 class FakeHost : public LaunchHost, public SlotDisplay {
  public:
   std::vector<std::string> calls;
   // The guard answers true from this call on (1 = the first); 0 never.
   int guardTrueFromCall = 0;
   LaunchAnswer answer = LaunchAnswer::kYes;
-  int failingSlot = -1;
+  std::array<std::uint32_t, kSlotCount> createErrors{};  // by slot; 0 starts
+  std::array<StartResult, kSlotCount> shellResults{};    // by slot
+  std::vector<StartRequest> requests;
 
   LeadByteRule LeadBytes() override { return IsShiftJisLeadByte; }
   // Slot k's program gets the process id 100 + k, unless it fails to start.
-  std::optional<std::uint32_t> StartProgram(int index) override {
-    calls.push_back("start " + std::to_string(index));
-    if (index == failingSlot) return std::nullopt;
-    return 100 + index;
+  StartResult CreateProgramProcess(const StartRequest& request) override {
+    calls.push_back("start " + std::to_string(request.slot));
+    requests.push_back(request);
+    if (createErrors[request.slot] != 0) return {createErrors[request.slot], std::nullopt};
+    return {0, 100 + request.slot};
+  }
+  StartResult StartThroughShell(const StartRequest& request) override {
+    calls.push_back("shell " + std::to_string(request.slot));
+    return shellResults[request.slot];
+  }
+  void ReportStartFailures(const std::vector<StartFailure>& failures, bool consecutive) override {
+    std::string call = consecutive ? "report" : "failed";
+    for (const auto& failure : failures) call += " " + std::to_string(failure.slot);
+    calls.push_back(call);
   }
   void RunImeActivationPass(std::uint32_t processId) override {
     calls.push_back("ime " + std::to_string(processId));
@@ -134,20 +146,64 @@ TEST(StartSlotProgram, TheInputMethodPassFollowsAStartOnlyWhenSet) {
     return passes;
   };
   FakeHost off;
-  off.failingSlot = 1;
+  off.createErrors[1] = kErrorFileNotFound;
   RunConsecutiveLaunch(model, off);
   EXPECT_EQ(imePasses(off), Calls{});
 
   model.ImeOnPerProgram = true;
   model.ConsecutiveLaunchCount = 0;
   FakeHost on;
-  on.failingSlot = 1;
+  on.createErrors[1] = kErrorFileNotFound;
   RunConsecutiveLaunch(model, on);
   EXPECT_EQ(imePasses(on), (Calls{"ime 100", "ime 102"}))
       << "none for a program that did not start";
   on.calls.clear();
   LaunchSlot(model, on, on, 0);
   EXPECT_EQ(on.calls, (Calls{"start 0", "ime 100", "pause 2000", "icons", "front"}));
+}
+
+// --- Failed starts -----------------------------------------------------------
+
+TEST(StartSlotProgram, ElevationGoesThroughTheShellAndOnlyADeclineIsNotReported) {
+  Model model = ModelWithSlots({});
+  for (int slot = 0; slot < 5; ++slot) model.SlotList[slot] = "C:\\Apps\\p.exe";
+  model.SlotSizeCodes[0] = kSizeMaximized;
+  model.ImeOnPerProgram = model.TrayAfterRun = true;
+  FakeHost host;
+  host.createErrors = {740, 740, 740, 5};
+  host.shellResults = {StartResult{0, 200}, {kErrorCancelled, {}}, {2, {}}};
+  RunConsecutiveLaunch(model, host);
+  Calls seen;
+  for (const auto& call : host.calls) {
+    if (call != "guard" && !call.starts_with("pause")) seen.push_back(call);
+  }
+  EXPECT_EQ(seen,
+            (Calls{"start 0", "shell 0", "ime 200", "start 1", "shell 1", "start 2", "shell 2",
+                   "start 3", "start 4", "ime 104", "front", "report 2 3", "tray"}));
+  EXPECT_EQ(host.Count("pause 5000"), 5) << "a failure does not change the pauses";
+  EXPECT_EQ(host.requests[0].folder, "C:\\Apps");
+  EXPECT_EQ(host.requests[0].showWindow, kShowMaximized);
+}
+
+TEST(SingleLaunch, AFailureIsReportedAtOnceWithTheLauncherInFront) {
+  const Model model = ModelWithSlots({{2, "C:\\gone.exe"}});
+  FakeHost host;
+  host.createErrors[2] = kErrorFileNotFound;
+  LaunchSlot(model, host, host, 2);
+  EXPECT_EQ(host.calls, (Calls{"start 2", "icons", "front", "failed 2"}));
+}
+
+TEST(StartFolderFor, IsThePathUpToItsLastBackslashOrNothing) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"C:\\Apps\\app.exe", "C:\\Apps"},
+      {"C:\\app.exe", "C:\\"},
+      {"app.exe", ""},
+      {"C:app.exe", ""},
+      // 表 is 0x95 0x5C: its second byte is no backslash.
+      {"C:\\\x95\x5C\\\x95\x5C.exe", "C:\\\x95\x5C"}};
+  for (const auto& [path, folder] : cases) {
+    EXPECT_EQ(StartFolderFor(path, IsShiftJisLeadByte), folder) << path;
+  }
 }
 
 TEST(SingleLaunch, DoesNothingForAnyOtherExtension) {
@@ -213,27 +269,18 @@ TEST(ConsecutiveLaunch, TheFirstRunAsksNothing) {
   EXPECT_EQ(host.Count("confirm"), 0);
 }
 
-TEST(ConsecutiveLaunch, AFurtherRunAsksFirstAndNoEndsIt) {
-  Model model = ModelWithSlots({{0, "C:\\a.exe"}});
-  model.ConsecutiveLaunchCount = 1;
-  FakeHost host;
-  host.answer = LaunchAnswer::kNo;  // いいえ(&N) or Escape
-  RunConsecutiveLaunch(model, host);
-  EXPECT_EQ(host.calls, Calls{"confirm"});
-  EXPECT_EQ(model.ConsecutiveLaunchCount, 1);
-}
-
-TEST(ConsecutiveLaunch, YesOrTheCloseBoxGoesOn) {
-  for (LaunchAnswer answer : {LaunchAnswer::kYes, LaunchAnswer::kCancel}) {
+TEST(ConsecutiveLaunch, AFurtherRunAsksFirstAndOnlyYesGoesOn) {
+  // はい(&Y); いいえ(&N) or Escape; the close box.
+  for (LaunchAnswer answer : {LaunchAnswer::kYes, LaunchAnswer::kNo, LaunchAnswer::kCancel}) {
     Model model = ModelWithSlots({{0, "C:\\a.exe"}});
     model.ConsecutiveLaunchCount = 3;
     FakeHost host;
     host.answer = answer;
     RunConsecutiveLaunch(model, host);
-    ASSERT_FALSE(host.calls.empty());
+    const bool yes = answer == LaunchAnswer::kYes;
     EXPECT_EQ(host.calls.front(), "confirm");
-    EXPECT_EQ(host.Count("start 0"), 1);
-    EXPECT_EQ(model.ConsecutiveLaunchCount, 4);
+    EXPECT_EQ(host.Count("start 0"), yes ? 1 : 0);
+    EXPECT_EQ(model.ConsecutiveLaunchCount, yes ? 4 : 3);
   }
 }
 

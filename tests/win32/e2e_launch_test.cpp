@@ -58,11 +58,11 @@ class LaunchFolder : public ::testing::Test {
     for (const wchar_t* name : kFolders) RemoveDirectoryW(folder.File(name).c_str());
   }
 
-  void StartLauncher(bool trayAfterRun, int interval) {
+  void StartLauncher(bool trayAfterRun, int interval, const STARTUPINFOW* startup = nullptr) {
     WriteFileBytes(folder.File(L"Config.qvc"),
                    std::string(trayAfterRun ? "FALSE\r\nTRUE\r\n" : "FALSE\r\nFALSE\r\n") +
                        "TRUE\r\nTRUE\r\nNULL\r\n" + std::to_string(interval) + "\r\n35\r\n");
-    ASSERT_TRUE(launcher.Start());
+    ASSERT_TRUE(launcher.Start(startup));
     main = launcher.WaitForMainWindow(15000, /*visible=*/!trayAfterRun);
     ASSERT_NE(main, nullptr);
     // A launcher that starts in the tray is looked at while it may still be
@@ -157,6 +157,58 @@ TEST_F(LaunchFolder, ARunCanEndInTheTrayAndASecondRunAsksFirst) {
   // No answers "no": nothing starts. The double click that follows proves the
   // launcher is idle again.
   DoubleClick(images[1]);
+  ASSERT_TRUE(WaitUntil([&] { return Started(kLower); }, 20000));
+  EXPECT_FALSE(Started(kUpper));
+}
+
+TEST_F(LaunchFolder,
+       AMissingProgramIsReportedAndTheOthersStartInTheirOwnFoldersWithTheirOwnRecord) {
+  const std::wstring missing = folder.File(L"gone\\missing.exe");
+  std::string list = Ansi(kUpper) + "\r\n" + Ansi(missing) + "\r\n" + Ansi(kLower) + "\r\n";
+  for (int i = 3; i < 16; ++i) list += i < 8 ? "NULL\r\n" : "0\r\n";
+  WriteFileBytes(folder.File(L"Start.qvl"), list);
+  // Started as its shortcut starts it: the link's name and hotkey are the launcher's alone.
+  std::wstring link = folder.File(L"Quorvane.lnk");
+  STARTUPINFOW shortcut{sizeof shortcut};
+  shortcut.dwFlags = STARTF_TITLEISLINKNAME | STARTF_USEHOTKEY;
+  shortcut.lpTitle = link.data();
+  shortcut.hStdInput = reinterpret_cast<HANDLE>(MAKEWORD('Q', 0x06));  // Ctrl+Alt+Q
+  ASSERT_NO_FATAL_FAILURE(StartLauncher(/*trayAfterRun=*/true, 50, &shortcut));
+  PostMessageW(main, kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
+  const auto report = [&] {
+    HWND box = WaitForVisibleWindow(launcher.processId(), L"#32770", 30000);
+    const std::wstring text = box != nullptr ? MessageOf(box) : L"(no box)";
+    if (box != nullptr) PressFirstButton(box);
+    return text;
+  };
+
+  DoubleClick(images[1]);
+  const std::wstring single = report();
+  EXPECT_EQ(single.rfind(L"No.2 のソフトウェアを起動できませんでした.\r\n" + missing + L"\r\n", 0),
+            0u)
+      << Utf8(single);
+  DoubleClick(group);
+  const std::wstring run = report();
+  EXPECT_NE(run.find(L"No.2: " + missing), std::wstring::npos) << Utf8(run);
+  EXPECT_EQ(run.find(L"No.1"), std::wstring::npos);
+  EXPECT_EQ(run.find(L"No.3"), std::wstring::npos);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(main); }));  // then into the tray
+  for (const auto& [program, own] : {std::pair{kUpper, L"upper"}, std::pair{kLower, L"lower"}}) {
+    const RecorderRecord record = ReadRecorderRecord(program);
+    EXPECT_EQ(record.Number("flags"), unsigned{STARTF_USESHOWWINDOW}) << Ansi(program);
+    EXPECT_EQ(record.Text("currentDirectory"), Utf8(folder.File(own)));
+    DeleteFileW((program + L".txt").c_str());
+  }
+
+  // The close box on the run-again question backs out, as いいえ does.
+  DoubleClick(group);
+  HWND question = WaitForVisibleWindow(launcher.processId(), L"#32770");
+  ASSERT_NE(question, nullptr);
+  EXPECT_EQ(TextOf(question), L"確認");
+  CloseBox(question);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(question); }));
+  DoubleClick(images[2]);  // a run would have started No.1 before this
   ASSERT_TRUE(WaitUntil([&] { return Started(kLower); }, 20000));
   EXPECT_FALSE(Started(kUpper));
 }

@@ -224,12 +224,11 @@ TEST_F(SettingsDialog, ApplyChangesTheMainWindowButNoFile) {
   EXPECT_EQ(LineOf(ReadFileBytes(folder.File(L"Config.qvc")), 5), Ansi(folder.File(L"Start.qvl")))
       << BoxShownBy(launcher.processId());
 
-  // The file dialog left the launcher's current directory alone: the program
-  // starts there, not in the folder browsed to.
+  // The program starts in its own folder, whatever the file dialog browsed to.
   PostMessageW(images[2], WM_LBUTTONDBLCLK, MK_LBUTTON, 0);
   RecorderRecord record;
   ASSERT_TRUE(WaitUntil([&] { return !(record = ReadRecorderRecord(tool)).empty(); }, 20000));
-  EXPECT_TRUE(SameFolder(Utf16(record.Text("currentDirectory")), folder.path()));
+  EXPECT_TRUE(SameFolder(Utf16(record.Text("currentDirectory")), folder.File(L"tools")));
 }
 
 TEST_F(SettingsDialog, OpensBesideTheMainWindowClearsRowsAndRefusesToSaveWithoutNo1) {

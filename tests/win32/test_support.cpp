@@ -140,12 +140,12 @@ Launcher::~Launcher() {
   }
 }
 
-bool Launcher::Start() {
+bool Launcher::Start(const STARTUPINFOW* given) {
   // What the hint line shows depends on the pointer: every launcher starts
   // with it in the far corner, away from where its windows appear, whatever
   // an earlier test left it over.
   ParkPointer();
-  STARTUPINFOW startup{sizeof startup};
+  STARTUPINFOW startup = given != nullptr ? *given : STARTUPINFOW{sizeof startup};
   PROCESS_INFORMATION info{};
   std::wstring commandLine = L"\"" + exePath_ + L"\"";
   if (!CreateProcessW(exePath_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,

@@ -66,8 +66,9 @@ class Launcher {
   Launcher(const Launcher&) = delete;
   Launcher& operator=(const Launcher&) = delete;
 
-  // Starts the copy; false when the process could not be created.
-  bool Start();
+  // Starts the copy, with the start-up record `startup` when given (a
+  // shortcut's, say); false when the process could not be created.
+  bool Start(const STARTUPINFOW* startup = nullptr);
   // The process's main window, waited for until it exists (and is visible,
   // unless `visible` is false); nullptr on time-out.
   HWND WaitForMainWindow(DWORD timeoutMs = 15000, bool visible = true);

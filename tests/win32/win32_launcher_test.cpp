@@ -86,18 +86,14 @@ class StartProgramTest : public ::testing::Test {
     }
   }
 
-  // Starts `program` through slot No.1 with the size code `sizeCode`; the
-  // started copy, or nullptr when nothing was started.
+  // Starts `program` in the window of the size code `sizeCode`; the started
+  // copy, or nullptr when nothing was started.
   std::unique_ptr<StartedProgram> StartSlot(const std::wstring& program, std::int32_t sizeCode) {
-    Model model;
-    SetUnsetSlots(model);
-    model.SlotList[0] = Ansi(program);
-    model.SlotList[8] = std::to_string(sizeCode);
-    model.SlotSizeCodes[0] = sizeCode;
-    const auto processId = StartSlotProcess(model, 0);
-    if (!processId) return nullptr;
-    EXPECT_EQ(ReadRecorderRecord(program).Number("processId"), *processId);
-    return std::make_unique<StartedProgram>(program, *processId);
+    const StartResult result =
+        StartProgram({0, Ansi(program), ShowWindowForSizeCode(sizeCode), ""});
+    if (result.error != 0 || !result.processId) return nullptr;
+    EXPECT_EQ(ReadRecorderRecord(program).Number("processId"), *result.processId);
+    return std::make_unique<StartedProgram>(program, *result.processId);
   }
 
   qvntest::TempFolder folder;
@@ -122,19 +118,10 @@ TEST_F(StartProgramTest, TheSlotsWindowSizeReachesTheProgram) {
     ASSERT_TRUE(started);
     const Record record = ReadRecorderRecord(app);
     EXPECT_EQ(record.Number("showWindow"), c.showWindow);
-    EXPECT_NE(record.Number("flags") & STARTF_USESHOWWINDOW, 0u);
+    EXPECT_EQ(record.Number("flags"), unsigned{STARTF_USESHOWWINDOW});  // nothing of our own
     EXPECT_EQ(record.Text("zoomed"), c.zoomed ? "1" : "0");
     EXPECT_EQ(record.Text("iconic"), c.iconic ? "1" : "0");
   }
-}
-
-TEST_F(StartProgramTest, TheLaunchersOwnStartFlagsPassOnWithTheShowWindowFlagAdded) {
-  STARTUPINFOA own{};
-  own.cb = sizeof own;
-  GetStartupInfoA(&own);
-  const auto started = StartSlot(app, kSizeNormal);
-  ASSERT_TRUE(started);
-  EXPECT_EQ(ReadRecorderRecord(app).Number("flags"), own.dwFlags | STARTF_USESHOWWINDOW);
 }
 
 TEST_F(StartProgramTest, ThePathIsTheWholeCommandLineInQuotesSoNoBlankEndsIt) {
@@ -147,7 +134,7 @@ TEST_F(StartProgramTest, ThePathIsTheWholeCommandLineInQuotesSoNoBlankEndsIt) {
   EXPECT_FALSE(Exists(decoy + L".txt")) << "My.exe was started";
 }
 
-TEST_F(StartProgramTest, TheProgramStartsInTheLaunchersCurrentDirectory) {
+TEST_F(StartProgramTest, WithoutAFolderTheProgramStartsInTheLaunchersCurrentDirectory) {
   wchar_t before[MAX_PATH] = {};
   GetCurrentDirectoryW(MAX_PATH, before);
   // The temporary folder, not the program's own folder "My Apps".
@@ -176,10 +163,13 @@ TEST_F(StartProgramTest, ReturnsOnlyOnceTheProgramIsReadyForInput) {
   EXPECT_LE(static_cast<LONG>(record.Number("readyTick") - returned), 0);
 }
 
-TEST_F(StartProgramTest, AProgramThatIsNotThereFailsWithoutWaiting) {
+TEST_F(StartProgramTest, AProgramOrFolderThatIsNotThereFailsWithoutWaiting) {
   const DWORD start = GetTickCount();
-  EXPECT_FALSE(StartProgram(Ansi(folder.File(L"My Apps\\missing.exe")), 1));
-  EXPECT_FALSE(StartProgram("", 1));
+  EXPECT_TRUE(IsMissingPathError(
+      StartProgram({0, Ansi(folder.File(L"My Apps\\missing.exe")), 1, ""}).error));
+  EXPECT_TRUE(
+      IsMissingPathError(StartProgram({0, Ansi(app), 1, Ansi(folder.File(L"gone"))}).error));
+  EXPECT_NE(StartProgram({0, "", 1, ""}).error, 0u);
   EXPECT_LT(GetTickCount() - start, 5000u);  // far below the wait for input readiness
   EXPECT_FALSE(Exists(decoy + L".txt"));
 }
