@@ -174,7 +174,7 @@ TEST_F(LaunchFolder,
   shortcut.lpTitle = link.data();
   shortcut.hStdInput = reinterpret_cast<HANDLE>(MAKEWORD('Q', 0x06));  // Ctrl+Alt+Q
   ASSERT_NO_FATAL_FAILURE(StartLauncher(/*trayAfterRun=*/true, 50, &shortcut));
-  PostMessageW(main, kTrayCallbackMessage, 1, WM_LBUTTONDOWN);
+  PostTrayEvent(main, qvn::kTraySelect);
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
   const auto report = [&] {
     HWND box = WaitForVisibleWindow(launcher.processId(), L"#32770", 30000);
