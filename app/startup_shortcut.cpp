@@ -123,7 +123,7 @@ void ToggleStartupShortcut(Model& model, const std::string& executablePath, ui::
       ui::ShowError(caller.owner, text);
       return;
     }
-  } else if (!RetriedWhileFileInUse([&] { return DeleteFileA(link.c_str()) != FALSE; }) &&
+  } else if (!RetriedWhileFileInUse(link, [&] { return DeleteFileA(link.c_str()) != FALSE; }) &&
              GetLastError() != ERROR_FILE_NOT_FOUND) {
     // A shortcut that is already gone counts as removed; one that stays does not.
     ui::ShowError(
