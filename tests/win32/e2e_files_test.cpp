@@ -109,16 +109,15 @@ TEST(LauncherFiles, InAFolderThatTakesNoWritesSaysSoOnceAndASaveSaysWhatFailed) 
   if (GetEnvironmentVariableW(L"QVN_READONLY_FOLDER", folder, MAX_PATH) == 0) {
     GTEST_SKIP() << "run by tests/win32/readonly_folder.sh in a read-only folder";
   }
-  Launcher launcher(std::wstring(folder) + L"\\", /*copyBuiltProgram=*/false);
+  const std::wstring dir = folder;
+  Launcher launcher(dir + L"\\", /*copyBuiltProgram=*/false);
   ASSERT_TRUE(launcher.Start());
   ErrorBox box = WaitForErrorBox(launcher.processId());
   ASSERT_NE(box.hwnd, nullptr) << "no message";
-  EXPECT_EQ(box.text.rfind(L"Quorvane のフォルダー " + std::wstring(folder) + L" に", 0), 0u)
-      << Utf8(box.text);
+  EXPECT_EQ(box.text.rfind(L"Quorvane のフォルダー " + dir + L" に", 0), 0u) << Utf8(box.text);
   PressFirstButton(box.hwnd);
   HWND main = launcher.WaitForMainWindow();
   ASSERT_NE(main, nullptr) << "a second box: " << BoxShownBy(launcher.processId());
-
   ASSERT_TRUE(ChooseFromMenu(launcher.processId(), main, {'S'}));  // ユーザー設定(&S)...
   HWND dialog = WaitForVisibleWindow(launcher.processId(), L"TSetupForm");
   ASSERT_NE(dialog, nullptr);
@@ -126,8 +125,7 @@ TEST(LauncherFiles, InAFolderThatTakesNoWritesSaysSoOnceAndASaveSaysWhatFailed) 
   ASSERT_TRUE(WaitUntil([&] { return VisibleButtonIn(dialog, L"設定保存(&S)") != nullptr; }));
   PostMessageW(VisibleButtonIn(dialog, L"設定保存(&S)"), BM_CLICK, 0, 0);
   box = WaitForErrorBox(launcher.processId());
-  EXPECT_EQ(box.text.rfind(std::wstring(folder) + L"\\Config.qvc に保存できませんでした.\r\n", 0),
-            0u)
+  EXPECT_EQ(box.text.rfind(dir + L"\\Config.qvc に保存できませんでした.\r\n", 0), 0u)
       << Utf8(box.text);
 }
 
