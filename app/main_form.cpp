@@ -23,6 +23,15 @@
 namespace qvn {
 namespace {
 
+// Said once at start when the program's folder takes no files (Program Files
+// for a standard user, a read-only share, a protected folder).
+std::wstring UnwritableFolderText(const std::wstring& folder) {
+  return L"Quorvane のフォルダー " + folder +
+         L" にファイルを作成できないため,設定と連続起動データを保存できません.\r\n"
+         L"Quorvane のフォルダーを,C:\\Tools\\Quorvane のように書き込みのできる場所へ移動してから"
+         L"起動してください.";
+}
+
 const ui::FormDef kMainFormDef = {
     kMainWindowClass,    kMainWindowTitle,
     /*clientWidth=*/332, /*clientHeight=*/95, ui::kFixedSingleStyle, /*exStyle=*/0,
@@ -123,6 +132,9 @@ void TMainForm::FormCreate() {
   StartupPlatform platform{executablePath_, IsAnsiLeadByte, RunningPlatformId(),
                            StartupLinkPath().value_or(std::string())};
   const StartupOutcome outcome = RunStartup(model_, files_, platform);
+  if (!outcome.unwritableFolder.empty()) {
+    ui::ShowError(hwnd(), UnwritableFolderText(FromAnsi(outcome.unwritableFolder)));
+  }
   for (const Error& error : outcome.errors) ShowError(error);
   ShowSlotIcons();
   SetTrayMenuState(/*taskTrayItemVisible=*/true);

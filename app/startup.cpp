@@ -13,6 +13,40 @@ void ComputePaths(Model& model, const std::string& executablePath, LeadByteRule 
 
 namespace {
 
+// True when a file that did not exist could not be made because its folder
+// takes no writes: access is denied, or the medium is write-protected.
+bool RefusedByFolder(const Error& error) {
+  const auto* notSaved = std::get_if<NotSaved>(&error);
+  return notSaved != nullptr &&
+         (notSaved->cause.number == kAccessDenied || notSaved->cause.number == kWriteProtected);
+}
+
+// The program's folder as a user reads it: without the trailing backslash,
+// except at the root of a drive.
+std::string FolderShown(const std::string& folder) {
+  if (folder.size() > 3 && folder.back() == '\\') return folder.substr(0, folder.size() - 1);
+  return folder;
+}
+
+// A first start in a folder creates the configuration, then the initial
+// list that the configuration names as the default. A folder that refuses
+// the first file refuses the second too: it is said once, for the folder.
+void CreateMissingFiles(Model& model, FileSystem& files, StartupOutcome& outcome) {
+  auto refused = [&](const Error& error) {
+    if (!RefusedByFolder(error)) return false;
+    outcome.unwritableFolder = FolderShown(model.ProgramFolder);
+    return true;
+  };
+  if (const auto error = CreateDefaultConfigFile(model, files)) {
+    SetNewConfigSettings(model);
+    if (refused(*error)) return;
+    outcome.errors.push_back(*error);
+  }
+  if (const auto error = CreateInitialDataFile(model, files)) {
+    if (!refused(*error)) outcome.errors.push_back(*error);
+  }
+}
+
 // Reads the configuration into the settings. When the file fails to read,
 // the settings it could not give take the values of a new file: reading it
 // again over those values applies the same lines up to the same failure.
@@ -48,13 +82,7 @@ StartupOutcome RunStartup(Model& model, FileSystem& files, const StartupPlatform
   // Where the program and its files are.
   ComputePaths(model, platform.executablePath, platform.leadBytes);
 
-  // A first start in a folder creates the configuration, then the initial
-  // list that the configuration names as the default.
-  if (const auto error = CreateDefaultConfigFile(model, files)) {
-    outcome.errors.push_back(*error);
-    SetNewConfigSettings(model);
-  }
-  if (const auto error = CreateInitialDataFile(model, files)) outcome.errors.push_back(*error);
+  CreateMissingFiles(model, files, outcome);
 
   // The list starts out empty; the codes start out normal.
   model.SlotSizeCodes.fill(kSizeNormal);

@@ -34,6 +34,10 @@ struct StartupPlatform {
 
 // What start-up found, for the main window to act on, in this order.
 struct StartupOutcome {
+  // The program's folder (without its trailing backslash) when it refuses
+  // writes: the first file start-up had to make could not be made for that.
+  // Said once, before the errors; empty when the folder took the files.
+  std::string unwritableFolder;
   // Every file that could not be created, read or loaded, in the order met;
   // each is shown once in the default error box.
   std::vector<Error> errors;
@@ -49,7 +53,9 @@ void ComputePaths(Model& model, const std::string& executablePath, LeadByteRule 
 
 // Runs the file part of start-up in its order: paths, the two files created
 // when missing, the settings, the launch list, and whether the Startup
-// shortcut exists (StartupLinkRegistered). A file that cannot be created,
+// shortcut exists (StartupLinkRegistered). A folder that refuses writes
+// (access denied, write-protected) is reported once, as unwritableFolder,
+// and the other file is not tried; any other file that cannot be created,
 // read or loaded is reported once; start-up then goes on with what it has,
 // so that the window, its hints and its menu always work:
 // - settings the configuration file could not give keep the values of a new

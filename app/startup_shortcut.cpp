@@ -131,7 +131,7 @@ void ToggleStartupShortcut(Model& model, ui::MenuItem& miStartup,
       ui::ShowError(caller.owner, text);
       return;
     }
-  } else if (!RetriedWhileFileInUse([&] { return DeleteFileW(link.c_str()) != FALSE; }) &&
+  } else if (!RetriedWhileFileInUse(link, [&] { return DeleteFileW(link.c_str()) != FALSE; }) &&
              GetLastError() != ERROR_FILE_NOT_FOUND) {
     // A shortcut that is already gone counts as removed; one that stays does not.
     ui::ShowError(

@@ -32,6 +32,10 @@ std::wstring ErrorText(const Error& error, AnsiToWide fromAnsi) {
   if (const auto* file = std::get_if<FileError>(&error)) {
     return FileErrorText(file->number);
   }
+  if (const auto* notSaved = std::get_if<NotSaved>(&error)) {
+    return fromAnsi(notSaved->file) + L" に保存できませんでした.\r\n" +
+           FileErrorText(notSaved->cause.number);
+  }
   return NotAnIntegerText(fromAnsi(std::get<NotAnInteger>(error).text));
 }
 

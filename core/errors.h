@@ -21,7 +21,8 @@ struct FileError {
 constexpr int kFileNotFound = 2;  // reading a file that does not exist
 constexpr int kBadFileName = 3;   // the folder does not exist or the name is not valid
 constexpr int kTooManyOpenFiles = 4;
-constexpr int kAccessDenied = 5;  // a read-only file, or one another program holds
+constexpr int kAccessDenied = 5;     // a read-only file, or one another program holds
+constexpr int kWriteProtected = 19;  // a read-only medium or file system
 constexpr int kReadBeyondEnd = 100;
 constexpr int kDiskFull = 101;
 constexpr int kBadNumericInput = 106;
@@ -33,7 +34,15 @@ struct NotAnInteger {
   friend bool operator==(const NotAnInteger&, const NotAnInteger&) = default;
 };
 
-using Error = std::variant<FileError, NotAnInteger>;
+// A file that could not be created or written: which one (its full path in
+// the ANSI code page), and why.
+struct NotSaved {
+  std::string file;
+  FileError cause;
+  friend bool operator==(const NotSaved&, const NotSaved&) = default;
+};
+
+using Error = std::variant<FileError, NotAnInteger, NotSaved>;
 
 // A value, or the error that kept it from being made.
 template <typename T, typename E = Error>
@@ -56,7 +65,8 @@ class [[nodiscard]] Result {
 using AnsiToWide = std::wstring (*)(std::string_view);
 
 // The Japanese text of an error as the error box shows it, without the
-// closing period that the box adds itself.
+// closing period that the box adds itself. A file not saved is named in a
+// line of its own, above the reason.
 std::wstring ErrorText(const Error& error, AnsiToWide fromAnsi);
 
 // The conversion error's text for a text that is not an integer, as shown.

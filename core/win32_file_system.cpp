@@ -52,7 +52,53 @@ DWORD WriteNewFile(const std::string& path, std::string_view bytes) {
   return ERROR_SUCCESS;
 }
 
+// `probe` opened the refused file for its attributes.
+bool RefusedForAMoment(DWORD systemError, HANDLE probe) {
+  const ui::UniqueFileHandle file(probe);
+  if (systemError == ERROR_SHARING_VIOLATION || systemError == ERROR_LOCK_VIOLATION) return true;
+  if (systemError != ERROR_ACCESS_DENIED) return false;
+  // Documented in 'DeleteFileA function (fileapi.h)' (learn.microsoft.com): a
+  // file is deleted when its last handle is closed, and until then opening
+  // it fails with ERROR_ACCESS_DENIED. A file that still opens for its
+  // attributes was refused for its own or its folder's protection.
+  return !file.valid() && GetLastError() == ERROR_ACCESS_DENIED;
+}
+
+constexpr DWORD kProbeAccess = FILE_READ_ATTRIBUTES;
+constexpr DWORD kProbeShare = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
 }  // namespace
+
+bool RefusedForAMoment(DWORD systemError, const std::string& path) {
+  return RefusedForAMoment(
+      systemError, CreateFileA(path.c_str(), kProbeAccess, kProbeShare, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+bool RefusedForAMoment(DWORD systemError, const std::wstring& path) {
+  return RefusedForAMoment(
+      systemError, CreateFileW(path.c_str(), kProbeAccess, kProbeShare, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+void WaitPainting(DWORD ms) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    // Only paint messages: input and posted messages wait for the loop that
+    // runs once the command is done, as they would without the pause.
+    MSG msg;
+    while (GetTickCount() - start < ms &&
+           PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT)) {
+      DispatchMessageW(&msg);
+    }
+    const DWORD passed = GetTickCount() - start;
+    if (passed >= ms) return;
+    // Documented in 'MsgWaitForMultipleObjectsEx function (winuser.h)': it
+    // returns when new input of the wake mask arrives (a window to be
+    // painted) or when the time is up.
+    MsgWaitForMultipleObjectsEx(0, nullptr, ms - passed, QS_PAINT, 0);
+  }
+}
 
 int FileErrorNumber(DWORD systemError) {
   switch (systemError) {
@@ -133,7 +179,7 @@ std::optional<FileError> Win32FileSystem::ReplaceWith(const std::string& path,
     if ((oldAttributes & kKept) != 0) SetFileAttributesA(temporary, oldAttributes & kKept);
   }
   // The rename is refused while another program has the old file open.
-  if (error == ERROR_SUCCESS && !RetriedWhileFileInUse([&] {
+  if (error == ERROR_SUCCESS && !RetriedWhileFileInUse(path, [&] {
         return MoveFileExA(temporary, path.c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
       })) {
@@ -150,7 +196,7 @@ std::optional<FileError> Win32FileSystem::ReplaceWith(const std::string& path,
 std::optional<FileError> Win32FileSystem::Remove(const std::string& path) {
   if (!IsValidPath(path)) return FileError{kBadFileName};
   if (IsReadOnly(path)) return FileError{kAccessDenied};
-  if (!RetriedWhileFileInUse([&] { return DeleteFileA(path.c_str()) != FALSE; })) {
+  if (!RetriedWhileFileInUse(path, [&] { return DeleteFileA(path.c_str()) != FALSE; })) {
     return LastError();
   }
   return std::nullopt;

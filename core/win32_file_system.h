@@ -12,21 +12,34 @@ namespace qvn {
 // have their own numbers (2, 3, 4, 5, 101), any other code is shown as it is.
 int FileErrorNumber(DWORD systemError);
 
-// Runs a file operation (a rename or a deletion, true on success), and runs
-// it again for a short while as long as it is refused because another
-// program has the file open for a moment: a virus scanner, an indexer, the
-// shell looking at a new file. On failure GetLastError gives the last error.
-template <typename Operation>
-bool RetriedWhileFileInUse(Operation operation) {
+// True when a refusal to rename or delete `path` may be gone in a moment:
+// another program has the file open (a sharing or lock violation), or the
+// file waits to be deleted once another program closes it. Access denied by
+// the folder or by the file's own protection is not worth waiting for.
+bool RefusedForAMoment(DWORD systemError, const std::string& path);
+bool RefusedForAMoment(DWORD systemError, const std::wstring& path);
+
+// Lets `ms` milliseconds pass while this thread's windows go on painting;
+// nothing else of the queue is handled meanwhile.
+void WaitPainting(DWORD ms);
+
+// Runs a file operation on `path` (a rename or a deletion, true on success),
+// and runs it again for a short while as long as it is refused because
+// another program has the file for a moment: a virus scanner, an indexer,
+// the shell looking at a new file. On failure GetLastError gives the last
+// error.
+template <typename Path, typename Operation>
+bool RetriedWhileFileInUse(const Path& path, Operation operation) {
   constexpr int kTries = 5;
   constexpr DWORD kPauseMs = 100;
   for (int attempt = 1;; ++attempt) {
     if (operation()) return true;
     const DWORD error = GetLastError();
-    if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) || attempt == kTries) {
+    if (attempt == kTries || !RefusedForAMoment(error, path)) {
+      SetLastError(error);
       return false;
     }
-    Sleep(kPauseMs);
+    WaitPainting(kPauseMs);
   }
 }
 

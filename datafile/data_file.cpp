@@ -63,7 +63,7 @@ std::optional<Error> WriteDataFile(FileSystem& files, const std::string& path,
     bytes += std::to_string(code);
     bytes += kLineBreak;
   }
-  if (auto error = files.ReplaceWith(path, bytes)) return *error;
+  if (auto error = files.ReplaceWith(path, bytes)) return NotSaved{path, *error};
   return std::nullopt;
 }
 

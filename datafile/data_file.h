@@ -43,7 +43,8 @@ Result<SlotPaths, FileError> ReadDataFilePaths(FileSystem& files, const std::str
 
 // Makes the file at `path` hold the given list: each path, or "NULL" for an
 // empty one, then each code in plain decimal, all with CR LF. The file is
-// replaced as a whole (FileSystem::ReplaceWith).
+// replaced as a whole (FileSystem::ReplaceWith); one that cannot be is
+// NotSaved, with its path.
 [[nodiscard]] std::optional<Error> WriteDataFile(FileSystem& files, const std::string& path,
                                                  const SlotPaths& paths, const SlotCodes& codes);
 

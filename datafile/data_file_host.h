@@ -34,8 +34,8 @@ class DataFileHost {
   virtual LeadByteRule LeadBytes() = 0;
   // Shows an error in the default error box.
   virtual void ShowError(const Error& error) = 0;
-  // Rewrites the configuration file from the settings in memory; nothing is
-  // written when the file does not exist. The error, if one stopped it.
+  // Rewrites the configuration file from the settings in memory (making it
+  // again when it was deleted). The error, if one stopped it.
   virtual std::optional<Error> RewriteConfiguration() = 0;
 };
 

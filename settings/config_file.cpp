@@ -52,7 +52,7 @@ std::string DefaultConfigText(const std::string& initialDataFile) {
 std::optional<Error> CreateDefaultConfigFile(const Model& model, FileSystem& files) {
   if (files.Exists(model.ConfigFile)) return std::nullopt;
   if (auto error = files.ReplaceWith(model.ConfigFile, DefaultConfigText(model.InitialDataFile))) {
-    return *error;
+    return NotSaved{model.ConfigFile, *error};
   }
   return std::nullopt;
 }
@@ -86,11 +86,11 @@ std::optional<Error> ReadConfigFile(Model& model, FileSystem& files) {
 }
 
 std::optional<Error> WriteConfigFile(const Model& model, FileSystem& files) {
-  if (!files.Exists(model.ConfigFile)) return std::nullopt;
   const std::string text = ConfigText(
       model.StartScreenSaverOnIconClick, model.TrayAfterRun, model.LoadListAtStartup,
       model.ImeOnPerProgram, model.DefaultDataFile, model.LaunchInterval, model.ResourceLimit);
-  if (auto error = files.ReplaceWith(model.ConfigFile, text)) return *error;
+  if (auto error = files.ReplaceWith(model.ConfigFile, text))
+    return NotSaved{model.ConfigFile, *error};
   return std::nullopt;
 }
 

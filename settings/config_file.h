@@ -24,7 +24,8 @@ namespace qvn {
 std::string DefaultConfigText(const std::string& initialDataFile);
 
 // Creates ConfigFile with the default settings when it does not exist; an
-// existing file is left alone. The settings in memory do not change.
+// existing file is left alone. The settings in memory do not change. A file
+// that cannot be made is NotSaved.
 [[nodiscard]] std::optional<Error> CreateDefaultConfigFile(const Model& model, FileSystem& files);
 
 // Reads ConfigFile into the seven settings; a missing file changes nothing.
@@ -37,8 +38,10 @@ std::string DefaultConfigText(const std::string& initialDataFile);
 // NotAnInteger, and the settings applied before it keep their new values.
 [[nodiscard]] std::optional<Error> ReadConfigFile(Model& model, FileSystem& files);
 
-// Rewrites all seven lines of ConfigFile from the settings in memory. When
-// the file does not exist nothing is written and nothing is reported.
+// Rewrites all seven lines of ConfigFile from the settings in memory. A file
+// deleted since start-up is made again, so that saved settings are never
+// kept in memory only; a file that cannot be made is reported like one that
+// cannot be written (NotSaved).
 [[nodiscard]] std::optional<Error> WriteConfigFile(const Model& model, FileSystem& files);
 
 }  // namespace qvn

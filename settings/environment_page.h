@@ -70,7 +70,7 @@ std::string InitialDataFileName(const Model& model, LeadByteRule isLeadByte);
 // kLowestResourceLimit. There is no upper bound. Then the controls become
 // the settings (DefaultDataFile is ProgramFolder + the default-file box,
 // whether or not that box is enabled) and WriteConfigFile rewrites the
-// configuration file, only if it exists.
+// configuration file.
 [[nodiscard]] std::optional<EnvironmentSaveProblem> SaveEnvironmentPage(
     Model& model, FileSystem& files, const EnvironmentPage& page);
 

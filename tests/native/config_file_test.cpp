@@ -90,7 +90,7 @@ TEST_F(ConfigFile, CreatingLeavesAnExistingFileAndTheSettingsAlone) {
 
 TEST_F(ConfigFile, AFileThatCannotBeCreatedReportsWhy) {
   files.writeErrors[kConfig] = kAccessDenied;
-  EXPECT_EQ(CreateDefaultConfigFile(model, files), Error(FileError{kAccessDenied}));
+  EXPECT_EQ(CreateDefaultConfigFile(model, files), Error(NotSaved{kConfig, {kAccessDenied}}));
 }
 
 TEST_F(ConfigFile, ANewFileReadsAsTheDefaultSettings) {
@@ -242,11 +242,14 @@ TEST_F(ConfigFile, AWrittenFileReadsBackToTheSameSettings) {
   EXPECT_EQ(SettingsOf(model), written);
 }
 
-TEST_F(ConfigFile, WritingWithoutAFileWritesNothingAndReportsNothing) {
+TEST_F(ConfigFile, WritingWithoutAFileMakesItAgainOrReportsWhyNot) {
   SetOtherSettings();
   ASSERT_EQ(WriteConfigFile(model, files), std::nullopt);
-  EXPECT_FALSE(files.Exists(kConfig));
-  EXPECT_EQ(files.writes, 0);
+  EXPECT_EQ(files.files[kConfig],
+            JoinLines({"TRUE", "TRUE", "FALSE", "FALSE", "D:\\before.qvl", "1234", "56"}));
+  files.files.clear();
+  files.writeErrors[kConfig] = kAccessDenied;
+  EXPECT_EQ(WriteConfigFile(model, files), Error(NotSaved{kConfig, {kAccessDenied}}));
 }
 
 // (That the old file then stays whole is the file system's part, tested on
@@ -255,7 +258,7 @@ TEST_F(ConfigFile, AFailedWriteReportsTheFileSystemsErrorAndKeepsTheSettingsInMe
   files.files[kConfig] = kDefaultText;
   files.writeErrors[kConfig] = kAccessDenied;
   SetOtherSettings();
-  EXPECT_EQ(WriteConfigFile(model, files), Error(FileError{kAccessDenied}));
+  EXPECT_EQ(WriteConfigFile(model, files), Error(NotSaved{kConfig, {kAccessDenied}}));
   EXPECT_EQ(model.LaunchInterval, 1234);
 }
 

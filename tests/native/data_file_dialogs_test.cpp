@@ -183,7 +183,7 @@ TEST_F(DataFileDialogs, WithoutAChoiceNeitherOpeningNorSavingChangesAnything) {
   EXPECT_TRUE(host.calls.empty());
 }
 
-TEST_F(DataFileDialogs, OpeningLoadsTheEntryAndAsDefaultRewritesAnExistingConfiguration) {
+TEST_F(DataFileDialogs, OpeningLoadsTheEntryAndAsDefaultRewritesTheConfiguration) {
   const auto files = host.files.files;
   OpenChosenDataFile(model, host, host, kChosen, "other.qvl");
   EXPECT_EQ(model.CurrentDataFile, kFolder + "other.qvl");
@@ -198,7 +198,7 @@ TEST_F(DataFileDialogs, OpeningLoadsTheEntryAndAsDefaultRewritesAnExistingConfig
   host.files.files.erase(kConfig);
   OpenChosenDataFile(model, host, host, kChosenAsDefault, "other.qvl");
   EXPECT_EQ(model.DefaultDataFile, kFolder + "other.qvl") << "in memory";
-  EXPECT_FALSE(host.files.Exists(kConfig)) << "no configuration file is created";
+  EXPECT_TRUE(host.files.Exists(kConfig)) << "a deleted configuration file is made again";
 }
 
 TEST_F(DataFileDialogs, SavingWritesTheListReadsItBackAndMakesItCurrent) {
@@ -227,7 +227,8 @@ TEST_F(DataFileDialogs, AListThatCannotBeLoadedOrWrittenIsReportedAndChangesNoth
   OpenChosenDataFile(model, host, host, kChosenAsDefault, "bad.qvl");
   EXPECT_FALSE(SaveListAs(model, host, host, kChosenAsDefault, "edit", SlotPaths{"C:\\e.exe"}, {}));
   ExpectNothingChanged(before, files);
-  EXPECT_EQ(host.errors, (std::vector<Error>{NotAnInteger{""}, FileError{kDiskFull}}));
+  EXPECT_EQ(host.errors,
+            (std::vector<Error>{NotAnInteger{""}, NotSaved{kFolder + "edit.qvl", {kDiskFull}}}));
   EXPECT_EQ(host.calls, (std::vector<std::string>{"ShowError", "ShowError"})) << "no refresh";
 }
 

@@ -232,7 +232,7 @@ TEST_F(DataFile, AFailedWriteReportsTheFileSystemsError) {
   files.files[kFile] = kEmptyList;
   files.writeErrors[kFile] = kDiskFull;
   EXPECT_EQ(WriteDataFile(files, kFile, SlotPaths{"C:\\a.exe"}, SlotCodes{}),
-            Error(FileError{kDiskFull}));
+            Error(NotSaved{kFile, {kDiskFull}}));
 }
 
 TEST_F(DataFile, TheInitialFileIsCreatedOnlyWhenMissing) {
@@ -247,7 +247,8 @@ TEST_F(DataFile, TheInitialFileIsCreatedOnlyWhenMissing) {
 
 TEST_F(DataFile, AnInitialFileThatCannotBeCreatedReportsWhy) {
   files.writeErrors[kFolder + "Start.qvl"] = kAccessDenied;
-  EXPECT_EQ(CreateInitialDataFile(model, files), Error(FileError{kAccessDenied}));
+  EXPECT_EQ(CreateInitialDataFile(model, files),
+            Error(NotSaved{kFolder + "Start.qvl", {kAccessDenied}}));
 }
 
 // --- Names ------------------------------------------------------------------

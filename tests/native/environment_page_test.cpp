@@ -88,16 +88,17 @@ TEST_F(EnvironmentPageSave, TakesTheLowestValuesAndLeadingBlanks) {
   EXPECT_EQ(model.ResourceLimit, 100);
 }
 
-TEST_F(EnvironmentPageSave, WithoutAConfigurationFileTheSettingsHoldInMemoryOnly) {
+TEST_F(EnvironmentPageSave, ADeletedConfigurationFileIsMadeAgain) {
   files.files.clear();
   ASSERT_EQ(SaveTyped(L"2000", L"40"), std::nullopt);
   EXPECT_EQ(model.LaunchInterval, 2000);
-  EXPECT_TRUE(files.files.empty());
+  EXPECT_TRUE(files.Exists(kConfig));
 }
 
 TEST_F(EnvironmentPageSave, AFileThatCannotBeWrittenIsReportedAfterTheSettingsChanged) {
   files.writeErrors[kConfig] = kAccessDenied;
-  EXPECT_EQ(SaveTyped(L"2000", L"40"), EnvironmentSaveProblem(Error(FileError{kAccessDenied})));
+  EXPECT_EQ(SaveTyped(L"2000", L"40"),
+            EnvironmentSaveProblem(Error(NotSaved{kConfig, {kAccessDenied}})));
   EXPECT_EQ(model.LaunchInterval, 2000);
 }
 

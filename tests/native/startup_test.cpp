@@ -161,15 +161,19 @@ TEST_F(Startup, ADefaultListThatFailsToLoadLeavesTheSlotsUnsetAndStartUpGoesOn) 
   EXPECT_EQ(model.CurrentDataFile, "");
 }
 
-TEST_F(Startup, AFolderWhereNothingCanBeWrittenStillGivesWorkingSettings) {
+TEST_F(Startup, AFolderThatRefusesTheFirstFileIsSaidOnceAndStartUpGoesOn) {
   files.writeErrors[kConfig] = kAccessDenied;
   files.writeErrors[kStart] = kAccessDenied;
   const StartupOutcome outcome = Run();
-  EXPECT_EQ(outcome.errors,
-            (std::vector<Error>{FileError{kAccessDenied}, FileError{kAccessDenied}}));
+  EXPECT_EQ(outcome.unwritableFolder, "C:\\\x83\x5C");
+  EXPECT_TRUE(outcome.errors.empty()) << "the second file is not another box";
   EXPECT_EQ(model.LaunchInterval, 5000);
   EXPECT_EQ(model.ResourceLimit, 35);
   EXPECT_TRUE(model.SlotList.empty());
+  // The configuration is there; the list is refused by a write-protected medium.
+  files.files[kConfig] = JoinLines({"FALSE", "FALSE", "TRUE", "TRUE", "NULL", "NULL", "NULL"});
+  files.writeErrors[kStart] = kWriteProtected;
+  EXPECT_EQ(Run().unwritableFolder, "C:\\\x83\x5C");
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 # Checks that an executable is a Windows GUI program of the expected
 # architecture that imports only DLLs shipped with Windows (the MinGW runtime
 # must be linked in statically), none of those it loads on demand, and keeps
-# address space layout randomisation and data execution prevention.
+# address space layout randomisation and data execution prevention. With its
+# link map, also that the C++ exception runtime stayed out of it.
 #
 # Usage: cmake -DEXE=<path to Quorvane.exe> -DARCH=win32|win64 [-DOBJDUMP=<objdump>]
-#              -P check_imports.cmake
+#              [-DMAP=<path to Quorvane.map>] -P check_imports.cmake
 
 cmake_minimum_required(VERSION 3.16)
 
@@ -117,6 +118,21 @@ else()
   math(EXPR dep "${characteristics} & 0x100")
   if(aslr EQUAL 0 OR dep EQUAL 0)
     list(APPEND problems "DllCharacteristics ${CMAKE_MATCH_1} lacks DYNAMIC_BASE or NX_COMPAT")
+  endif()
+endif()
+
+# The program ends where the library would throw (app/small_runtime.cpp). A
+# throw that reaches the exception runtime all the same brings its thrower and
+# unwinder in: their symbols then stand in the map's list of what was kept
+# (32-bit names carry one more leading underscore).
+if(DEFINED MAP AND NOT MAP STREQUAL "")
+  file(READ "${MAP}" map)
+  string(REGEX MATCHALL
+    "\n[ \t]+0x[0-9a-fA-F]+[ \t]+_*(_cxa_throw|Unwind_Resume|Unwind_SjLj_Resume|Unwind_RaiseException)[\r\n]"
+    runtime "${map}")
+  if(runtime)
+    string(REGEX REPLACE "[ \t\r\n]+" " " runtime "${runtime}")
+    list(APPEND problems "links the exception runtime in:${runtime} (see ${MAP})")
   endif()
 endif()
 

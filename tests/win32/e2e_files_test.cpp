@@ -102,6 +102,33 @@ TEST(LauncherFiles, LettersForTheIntervalAreReportedThenTheWindowWorks) {
   EXPECT_EQ(SlotImagesOf(main).size(), 8u);
 }
 
+// Unpacked where it may not write (Program Files for a standard user, a
+// read-only share): tests/win32/readonly_folder.sh mounts such a folder.
+TEST(LauncherFiles, InAFolderThatTakesNoWritesSaysSoOnceAndASaveSaysWhatFailed) {
+  wchar_t folder[MAX_PATH];
+  if (GetEnvironmentVariableW(L"QVN_READONLY_FOLDER", folder, MAX_PATH) == 0) {
+    GTEST_SKIP() << "run by tests/win32/readonly_folder.sh in a read-only folder";
+  }
+  const std::wstring dir = folder;
+  Launcher launcher(dir + L"\\", /*copyBuiltProgram=*/false);
+  ASSERT_TRUE(launcher.Start());
+  ErrorBox box = WaitForErrorBox(launcher.processId());
+  ASSERT_NE(box.hwnd, nullptr) << "no message";
+  EXPECT_EQ(box.text.rfind(L"Quorvane のフォルダー " + dir + L" に", 0), 0u) << Utf8(box.text);
+  PressFirstButton(box.hwnd);
+  HWND main = launcher.WaitForMainWindow();
+  ASSERT_NE(main, nullptr) << "a second box: " << BoxShownBy(launcher.processId());
+  ASSERT_TRUE(ChooseFromMenu(launcher.processId(), main, {'S'}));  // ユーザー設定(&S)...
+  HWND dialog = WaitForVisibleWindow(launcher.processId(), L"TSetupForm");
+  ASSERT_NE(dialog, nullptr);
+  ShowNextPage(dialog);
+  ASSERT_TRUE(WaitUntil([&] { return VisibleButtonIn(dialog, L"設定保存(&S)") != nullptr; }));
+  PostMessageW(VisibleButtonIn(dialog, L"設定保存(&S)"), BM_CLICK, 0, 0);
+  box = WaitForErrorBox(launcher.processId());
+  EXPECT_EQ(box.text.rfind(dir + L"\\Config.qvc に保存できませんでした.\r\n", 0), 0u)
+      << Utf8(box.text);
+}
+
 // A configuration file that cannot be written: the command reports it and the
 // file keeps every byte.
 class UnwritableConfiguration : public ::testing::Test {
@@ -118,7 +145,8 @@ class UnwritableConfiguration : public ::testing::Test {
     ChooseSetToDefault(launcher.processId(), main);
     const ErrorBox box = WaitForErrorBox(launcher.processId());
     ASSERT_NE(box.hwnd, nullptr) << "no error box";
-    EXPECT_EQ(box.text, L"ファイルへのアクセスが拒否されました.");
+    EXPECT_EQ(box.text,
+              config + L" に保存できませんでした.\r\nファイルへのアクセスが拒否されました.");
     PressFirstButton(box.hwnd);
     EXPECT_EQ(ReadFileBytes(config), before);
     EXPECT_EQ(folder.Files(),

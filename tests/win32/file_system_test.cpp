@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/ansi_text.h"
+#include "core/path_names.h"
 #include "core/win32_file_system.h"
 #include "tests/win32/test_support.h"
 
@@ -267,6 +268,26 @@ TEST(FileSystemErrorNumbers, CommonCausesHaveTheirOwnNumbers) {
   EXPECT_EQ(FileErrorNumber(ERROR_HANDLE_DISK_FULL), 101);
   EXPECT_EQ(FileErrorNumber(ERROR_WRITE_PROTECT), 19);
   EXPECT_EQ(FileErrorNumber(ERROR_NOT_READY), 21);
+}
+
+// Windows' UTF-8 option makes the ANSI code page 65001, whose flags Wine does
+// not check and cannot switch to; a Japanese system has 932.
+TEST(AnsiText, ConvertsAndSplitsInTheCodePageItIsGiven) {
+  EXPECT_EQ(ToCodePageCallFor(65001).flags, 0u);
+  EXPECT_FALSE(ToCodePageCallFor(65001).asksUsedDefault);
+  const std::wstring path = L"C:\\ソ\\表.exe";
+  const std::string sjis = "C:\\\x83\x5C\\\x95\x5C.exe",
+                    utf8 = "C:\\\xE3\x82\xBD\\\xE8\xA1\xA8.exe";
+  EXPECT_EQ(ToCodePage(932, path), sjis);
+  EXPECT_EQ(ToCodePage(65001, path), utf8);
+  // What the code page cannot hold is refused, not replaced by "?".
+  EXPECT_EQ(ToCodePage(932, L"\U0001F600"), std::nullopt);
+  EXPECT_EQ(ToCodePage(65001, L"a\xD800"), std::nullopt) << "a lone surrogate";
+  // The 0x5C of ソ and 表 is a trail byte in 932; UTF-8 has no lead bytes.
+  EXPECT_EQ(FileNamePart(sjis, [](unsigned char b) { return IsLeadByteOf(932, b); }),
+            "\x95\x5C.exe");
+  EXPECT_EQ(FileNamePart(utf8, [](unsigned char b) { return IsLeadByteOf(65001, b); }),
+            "\xE8\xA1\xA8.exe");
 }
 
 }  // namespace
