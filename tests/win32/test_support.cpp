@@ -282,12 +282,23 @@ void ParkPointer() {
       2000);
 }
 
-void PressKey(WORD virtualKey) {
-  INPUT keys[2] = {};
-  keys[0].type = keys[1].type = INPUT_KEYBOARD;
-  keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
-  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, keys, sizeof keys[0]);
+void PressKey(WORD virtualKey, WORD modifier) {
+  INPUT keys[4] = {};
+  for (INPUT& key : keys) key.type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = keys[3].ki.wVk = modifier;
+  keys[1].ki.wVk = keys[2].ki.wVk = virtualKey;
+  keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+  if (modifier == 0) {
+    SendInput(2, keys + 1, sizeof keys[0]);
+  } else {
+    SendInput(4, keys, sizeof keys[0]);
+  }
+}
+
+HWND FocusOf(HWND window) {
+  GUITHREADINFO thread{sizeof thread};
+  const DWORD id = GetWindowThreadProcessId(window, nullptr);
+  return GetGUIThreadInfo(id, &thread) ? thread.hwndFocus : nullptr;
 }
 
 void TypeText(const std::wstring& text) {
