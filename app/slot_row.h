@@ -24,8 +24,9 @@ class SlotRow {
   // The icon an image shows, which the settings dialog shows too.
   ui::SharedIcon Icon(int index) const { return icons_[index]; }
   // ShowSlotHints: the group's hint, and each image's by whether its slot is
-  // set; with them each image's name for screen readers: "No.n" and the
-  // program's file name, or that the slot is not set.
+  // set; with them what a screen reader reads of each image: as its name
+  // "No.n" and the program's file name, or that the slot is not set, and its
+  // hint as its description.
   void ShowHints(const Model& model);
   // Lets the keyboard move over the slots; once the images exist.
   void TakeKeyboard();

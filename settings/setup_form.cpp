@@ -126,6 +126,7 @@ bool TSetupForm::CreateControlsOfPages() {
       {&Label5,            &GroupBoxB, 246, 22,  0,   0,   L"秒/1000",                                                kIntervalHint},
       {&CheckBoxS1,        &GroupBoxB, 14,  48,  460, 18,  L"Quorvane 起動時に連続起動データを読み込む",              L"|チェック状態では,データを読み込みます."},
       {&GroupBoxC,         &GroupBoxB, 28,  70,  450, 56,  L"連続起動デフォルトファイル",                             L""},
+      {&LabelSFName,       &GroupBoxC, 10,  22,  240, 20,  L"連続起動デフォルトファイル",                             L""},
       {&EditSFName,        &GroupBoxC, 10,  22,  240, 20,  L"",                                                       L"|選択された連続起動データファイルが表示されます."},
       {&BtnInitialize,     &GroupBoxC, 258, 20,  80,  24,  L"初期化",                                                 L"|連続起動データファイルをデフォルトのStart.qvlに戻します."},
       {&BtnSelect,         &GroupBoxC, 344, 20,  90,  24,  L"選択...",                                                L"|連続起動データファイル選択ダイアログを表示します."},
@@ -143,6 +144,7 @@ bool TSetupForm::CreateControlsOfPages() {
   for (ui::Label* label : {&Label1, &Label5, &Label8, &Label9}) label->SetAutoSize(true);
   // The names of the path boxes, which their rows' captions say to the eye.
   for (const SlotRowControls& row : rows) row.pathLabel.SetVisible(false);
+  LabelSFName.SetVisible(false);
   // The bullets are small black squares, in the text colour under high contrast.
   for (ui::Label* bullet : {&Bullet1, &Bullet2}) bullet->SetColor(RGB(0, 0, 0), COLOR_WINDOWTEXT);
   PageControl1.AddPage(TabSheet1);

@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include "ui/accessible_description.h"
 #include "ui/application.h"
 #include "ui/handles.h"
 #include "ui/hint_text.h"
@@ -246,6 +247,11 @@ void Image::SetTabStop(bool tabStop) {
   SetWindowLongPtrW(hwnd(), GWL_STYLE, tabStop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
 }
 
+void Image::SetDescription(const std::wstring& description) {
+  SetAccessibleDescription(hwnd(), description);
+  described_ = true;
+}
+
 void Image::KeyDown(UINT virtualKey, LPARAM flags) {
   if (onKey && onKey(virtualKey)) return;
   // A held key repeats; a start is asked for once.
@@ -300,6 +306,9 @@ LRESULT Image::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
       application::ShowFocusHint(LongHint(hint()));
       InvalidateRect(hwnd(), nullptr, FALSE);
+      break;
+    case WM_DESTROY:
+      if (described_) ClearAccessibleDescription(hwnd());
       break;
     case WM_KILLFOCUS:
     case WM_UPDATEUISTATE:

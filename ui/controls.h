@@ -124,6 +124,8 @@ class Image : public Control {
   void SetColor(COLORREF color, int highContrastIndex = COLOR_WINDOW);
   // Whether Tab stops on the image.
   void SetTabStop(bool tabStop);
+  // What a screen reader reads after the image's name (its window text).
+  void SetDescription(const std::wstring& description);
 
   // A key pressed while the image has the focus; true when it was taken.
   std::function<bool(UINT virtualKey)> onKey;
@@ -139,6 +141,7 @@ class Image : public Control {
   HICON icon_ = nullptr;  // not owned: whoever set it keeps it alive
   COLORREF color_ = CLR_INVALID;
   int highContrastIndex_ = COLOR_WINDOW;
+  bool described_ = false;  // the description is to be let go with the window
 };
 
 // A push button; `isDefault` makes it the one Enter presses. A click reaches

@@ -118,16 +118,12 @@ TEST_F(LaunchFolder, TheKeyboardAloneStartsASlotAndTurnsTheSettingsPages) {
   ASSERT_NO_FATAL_FAILURE(StartLauncher(/*trayAfterRun=*/false, 100));
   ParkPointer();  // the hint line is to follow the focus, not a pointer over the window
   ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }));
-  PressKey(VK_TAB);
-  PressKey(VK_HOME);
-  PressKey(VK_RIGHT);
+  for (WORD key : {VK_TAB, VK_HOME, VK_RIGHT}) PressKey(key);
   ASSERT_TRUE(WaitUntil([&] { return FocusOf(main) == images[1]; }));
   PressKey(VK_RETURN);
   ASSERT_TRUE(WaitUntil([&] { return Started(kLower); }, 20000));
   EXPECT_EQ(TextOf(HintLineOf(main)), kSetSlotHint);
-
-  // The started program may have taken the foreground, as Alt+Tab gives it back.
-  SetForegroundWindow(main);
+  SetForegroundWindow(main);  // as Alt+Tab would, should the started program have it
   ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }));
   PressKey(VK_F10, VK_SHIFT);
   HWND menu = WaitForMenu(launcher.processId());

@@ -283,16 +283,13 @@ void ParkPointer() {
 }
 
 void PressKey(WORD virtualKey, WORD modifier) {
-  INPUT keys[4] = {};
-  for (INPUT& key : keys) key.type = INPUT_KEYBOARD;
-  keys[0].ki.wVk = keys[3].ki.wVk = modifier;
-  keys[1].ki.wVk = keys[2].ki.wVk = virtualKey;
-  keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
-  if (modifier == 0) {
-    SendInput(2, keys + 1, sizeof keys[0]);
-  } else {
-    SendInput(4, keys, sizeof keys[0]);
-  }
+  if (modifier != 0) keybd_event(static_cast<BYTE>(modifier), 0, 0, 0);
+  INPUT keys[2] = {};
+  keys[0].type = keys[1].type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
+  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, keys, sizeof keys[0]);
+  if (modifier != 0) keybd_event(static_cast<BYTE>(modifier), 0, KEYEVENTF_KEYUP, 0);
 }
 
 HWND FocusOf(HWND window) {
