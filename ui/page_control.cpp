@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "ui/handles.h"
+
 namespace ui {
 
 bool TabSheet::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
@@ -54,12 +56,11 @@ void PageControl::FitPages() {
   SendMessageW(hwnd(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
   // The pages lie below the tabs in z-order; the tabs leave out the area
   // where they show, so that the tabs' own background does not cover them.
-  HRGN frame = CreateRectRgnIndirect(&whole);
-  HRGN hole = CreateRectRgnIndirect(&area);
-  if (frame != nullptr && hole != nullptr) CombineRgn(frame, frame, hole, RGN_DIFF);
-  if (hole != nullptr) DeleteObject(hole);
-  // The system owns the region once it has taken it.
-  if (frame != nullptr && !SetWindowRgn(hwnd(), frame, TRUE)) DeleteObject(frame);
+  UniqueGdiObject<HRGN> frame(CreateRectRgnIndirect(&whole)), hole(CreateRectRgnIndirect(&area));
+  if (frame && hole && CombineRgn(frame.get(), frame.get(), hole.get(), RGN_DIFF) != ERROR &&
+      SetWindowRgn(hwnd(), frame.get(), TRUE)) {
+    frame.release();  // the system owns the region it has taken
+  }
   MapWindowPoints(hwnd(), GetParent(hwnd()), reinterpret_cast<POINT*>(&area), 2);
   for (TabSheet* each : pages_) {
     SetWindowPos(each->hwnd(), hwnd(), area.left, area.top, area.right - area.left,
