@@ -136,7 +136,6 @@ TEST_F(LaunchFolder, TheKeyboardAloneStartsASlotAndTurnsTheSettingsPages) {
   HWND dialog = WaitForVisibleWindow(launcher.processId(), L"TSetupForm");
   ASSERT_NE(dialog, nullptr);
   PressKey(VK_TAB, VK_CONTROL);
-  // The environment page, with the focus on its first control.
   HWND first = DescendantOf(dialog, L"Button", L"アイコンクリック時,スクリーンセーバーを起動する");
   EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(first) && FocusOf(dialog) == first; }));
   PressKey(VK_ESCAPE);

@@ -283,13 +283,14 @@ void ParkPointer() {
 }
 
 void PressKey(WORD virtualKey, WORD modifier) {
-  if (modifier != 0) keybd_event(static_cast<BYTE>(modifier), 0, 0, 0);
-  INPUT keys[2] = {};
-  keys[0].type = keys[1].type = INPUT_KEYBOARD;
-  keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
-  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, keys, sizeof keys[0]);
-  if (modifier != 0) keybd_event(static_cast<BYTE>(modifier), 0, KEYEVENTF_KEYUP, 0);
+  INPUT keys[4] = {};
+  const WORD order[4] = {modifier, virtualKey, virtualKey, modifier};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = order[i];
+    keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+  }
+  SendInput(modifier != 0 ? 4 : 2, modifier != 0 ? keys : keys + 1, sizeof keys[0]);
 }
 
 HWND FocusOf(HWND window) {
