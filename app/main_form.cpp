@@ -107,8 +107,10 @@ bool TMainForm::CreateWindowAndControls() {
   if (!CreateControls(controls)) return false;
 
   Label1.SetAutoSize(true);
-  Label2.SetColor(RGB(255, 255, 255));
-  for (int i = 0; i < kSlotCount; ++i) slotRow_.Image(i).SetColor(RGB(255, 255, 255));
+  // White, or the window colour of a high-contrast theme.
+  Label2.SetColor(RGB(255, 255, 255), COLOR_WINDOW);
+  for (int i = 0; i < kSlotCount; ++i) slotRow_.Image(i).SetColor(RGB(255, 255, 255), COLOR_WINDOW);
+  slotRow_.TakeKeyboard();
 
   popupMenu = &PopupMenu1;
   endsProgram = true;

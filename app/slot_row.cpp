@@ -1,5 +1,8 @@
 #include "app/slot_row.h"
 
+#include "core/ansi_text.h"
+#include "core/path_names.h"
+#include "ui/row_keys.h"
 #include "ui/shell_icon.h"
 
 namespace qvn {
@@ -37,8 +40,46 @@ void SlotRow::TakeIcons(const std::array<ui::SharedIcon, kSlotCount>& icons) {
 void SlotRow::ShowHints(const Model& model) {
   group_.SetHint(kGroupHint);
   for (int i = 0; i < kSlotCount; ++i) {
-    images_[i]->SetHint(IsSlotSet(model, i) ? kSetSlotHint : kUnsetSlotHint);
+    const bool set = IsSlotSet(model, i);
+    images_[i]->SetHint(set ? kSetSlotHint : kUnsetSlotHint);
+    images_[i]->SetDescription(set ? kSetSlotHint : kUnsetSlotHint);
+    const std::wstring program =
+        set ? FromAnsi(FileNamePart(SlotPath(model, i), IsAnsiLeadByte)) : L"未設定";
+    images_[i]->SetText(L"No." + std::to_wstring(i + 1) + L" " + program);
   }
+}
+
+void SlotRow::TakeKeyboard() {
+  for (ui::Image* image : images_) {
+    image->onKey = [this](UINT virtualKey) { return MoveFocus(virtualKey); };
+  }
+  images_[focused_]->SetTabStop(true);
+}
+
+bool SlotRow::MoveFocus(UINT virtualKey) {
+  ui::RowKey key;
+  switch (virtualKey) {
+    case VK_LEFT:
+      key = ui::RowKey::kLeft;
+      break;
+    case VK_RIGHT:
+      key = ui::RowKey::kRight;
+      break;
+    case VK_HOME:
+      key = ui::RowKey::kHome;
+      break;
+    case VK_END:
+      key = ui::RowKey::kEnd;
+      break;
+    default:
+      return false;
+  }
+  // Only the slot with the focus is a Tab stop: Tab comes back to it.
+  images_[focused_]->SetTabStop(false);
+  focused_ = ui::FocusAfterRowKey(focused_, kSlotCount, key);
+  images_[focused_]->SetTabStop(true);
+  SetFocus(images_[focused_]->hwnd());
+  return true;
 }
 
 }  // namespace qvn

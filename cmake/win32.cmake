@@ -47,6 +47,7 @@ add_library(qvn_win STATIC
   core/ansi_text.cpp
   core/win32_file_system.cpp
   ui/window.cpp
+  ui/accessible_description.cpp
   ui/controls.cpp
   ui/form.cpp
   ui/screen.cpp

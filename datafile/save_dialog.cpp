@@ -72,7 +72,9 @@ bool TfrmSaveDlg::CreateWindowAndControls() {
   if (!CreateControls(controls)) return false;
   Label1.SetAutoSize(true);
   Label2.SetAutoSize(true);
-  SetTabOrder({&lbxSavedFileList, &btnSave, &btnCancel, &btnSaveAsDef, &edtSaveFileName});
+  // Each label stays just before its box, which a screen reader names by it.
+  SetTabOrder(
+      {&Label1, &lbxSavedFileList, &btnSave, &btnCancel, &btnSaveAsDef, &Label2, &edtSaveFileName});
   SetActiveControl(edtSaveFileName);
   // Only the name box shows its tooltip; without one it still works.
   nameTip_.Attach(edtSaveFileName);

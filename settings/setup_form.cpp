@@ -32,6 +32,16 @@ constexpr const wchar_t* kSwapHints[kSlotCount - 1] = {
     L"|No.4とNo.5を入れ替えます.", L"|No.5とNo.6を入れ替えます.", L"|No.6とNo.7を入れ替えます.",
     L"|No.7とNo.8を入れ替えます.",
 };
+// What a screen reader reads for a row's path box and swap button.
+constexpr const wchar_t* kPathNames[kSlotCount] = {
+    L"No.1 のソフトウェア", L"No.2 のソフトウェア", L"No.3 のソフトウェア", L"No.4 のソフトウェア",
+    L"No.5 のソフトウェア", L"No.6 のソフトウェア", L"No.7 のソフトウェア", L"No.8 のソフトウェア",
+};
+constexpr const wchar_t* kSwapNames[kSlotCount - 1] = {
+    L"No.1 と No.2 を入れ替え", L"No.2 と No.3 を入れ替え", L"No.3 と No.4 を入れ替え",
+    L"No.4 と No.5 を入れ替え", L"No.5 と No.6 を入れ替え", L"No.6 と No.7 を入れ替え",
+    L"No.7 と No.8 を入れ替え",
+};
 constexpr wchar_t kRowHint[] = L"|起動するソフトウェアを設定してください(No.1は必須です).";
 
 }  // namespace
@@ -41,14 +51,14 @@ TSetupForm::TSetupForm(Model& model, SetupHost& host, DataFileHost& dataFiles, S
 
 std::array<TSetupForm::SlotRowControls, kSlotCount> TSetupForm::Rows() {
   return {{
-      {GroupBox1, Image1, Edit1, Button1, Button2, RadioGroup1, &BitBtn1_2},
-      {GroupBox2, Image2, Edit2, Button3, Button4, RadioGroup2, &BitBtn2_3},
-      {GroupBox3, Image3, Edit3, Button5, Button6, RadioGroup3, &BitBtn3_4},
-      {GroupBox4, Image4, Edit4, Button7, Button8, RadioGroup4, &BitBtn4_5},
-      {GroupBox5, Image5, Edit5, Button9, Button10, RadioGroup5, &BitBtn5_6},
-      {GroupBox6, Image6, Edit6, Button11, Button12, RadioGroup6, &BitBtn6_7},
-      {GroupBox7, Image7, Edit7, Button13, Button14, RadioGroup7, &BitBtn7_8},
-      {GroupBox8, Image8, Edit8, Button15, Button16, RadioGroup8, nullptr},
+      {GroupBox1, Image1, PathLabel1, Edit1, Button1, Button2, RadioGroup1, &BitBtn1_2},
+      {GroupBox2, Image2, PathLabel2, Edit2, Button3, Button4, RadioGroup2, &BitBtn2_3},
+      {GroupBox3, Image3, PathLabel3, Edit3, Button5, Button6, RadioGroup3, &BitBtn3_4},
+      {GroupBox4, Image4, PathLabel4, Edit4, Button7, Button8, RadioGroup4, &BitBtn4_5},
+      {GroupBox5, Image5, PathLabel5, Edit5, Button9, Button10, RadioGroup5, &BitBtn5_6},
+      {GroupBox6, Image6, PathLabel6, Edit6, Button11, Button12, RadioGroup6, &BitBtn6_7},
+      {GroupBox7, Image7, PathLabel7, Edit7, Button13, Button14, RadioGroup7, &BitBtn7_8},
+      {GroupBox8, Image8, PathLabel8, Edit8, Button15, Button16, RadioGroup8, nullptr},
   }};
 }
 
@@ -76,6 +86,7 @@ bool TSetupForm::CreateControlsOfPages() {
         // control     parent      left       top  w          h           caption         hint                                              font                 bold
         {&row.group,   &TabSheet1, kRowLeft,  top, kRowWidth, kRowHeight, kRowCaptions[k], kRowHint,                                         kSlotCaptionHeight, true},
         {&row.icon,    &row.group, 10,        13,  32,        32,         L"",            L"|選択されたソフトウェアのアイコンが表示されます.", kFontHeight},
+        {&row.pathLabel, &row.group, 48,      20,  150,       20,         kPathNames[k],  L"",                                              kFontHeight},
         {&row.path,    &row.group, 48,        20,  150,       20,         L"",            L"",                                              kFontHeight},
         {&row.clear,   &row.group, 204,       19,  46,        22,         L"クリア",      L"|ソフトウェアの選択を解除します.",               kFontHeight},
         {&row.browse,  &row.group, 254,       19,  58,        22,         L"開 く ...",   L"|ソフトウェア選択ダイアログを表示します.",       kFontHeight},
@@ -87,7 +98,7 @@ bool TSetupForm::CreateControlsOfPages() {
       // Across the gap between this row and the next.
       const int gap = top + kRowHeight + (kRowPitch - kRowHeight) / 2;
       slotRows.push_back({row.swap, &TabSheet1, kRowLeft + kRowWidth + 3, gap - kSwapHeight / 2,
-                          kSwapWidth, kSwapHeight, L"", kSwapHints[k]});
+                          kSwapWidth, kSwapHeight, kSwapNames[k], kSwapHints[k]});
     }
   }
   if (!CreateControls(slotRows)) return false;
@@ -116,6 +127,7 @@ bool TSetupForm::CreateControlsOfPages() {
       {&Label5,            &GroupBoxB, 246, 22,  0,   0,   L"秒/1000",                                                kIntervalHint},
       {&CheckBoxS1,        &GroupBoxB, 14,  48,  460, 18,  L"Quorvane 起動時に連続起動データを読み込む",              L"|チェック状態では,データを読み込みます."},
       {&GroupBoxC,         &GroupBoxB, 28,  70,  450, 56,  L"連続起動デフォルトファイル",                             L""},
+      {&LabelSFName,       &GroupBoxC, 10,  22,  240, 20,  L"連続起動デフォルトファイル",                             L""},
       {&EditSFName,        &GroupBoxC, 10,  22,  240, 20,  L"",                                                       L"|選択された連続起動データファイルが表示されます."},
       {&BtnInitialize,     &GroupBoxC, 258, 20,  80,  24,  L"初期化",                                                 L"|連続起動データファイルをデフォルトのStart.qvlに戻します."},
       {&BtnSelect,         &GroupBoxC, 344, 20,  90,  24,  L"選択...",                                                L"|連続起動データファイル選択ダイアログを表示します."},
@@ -131,10 +143,14 @@ bool TSetupForm::CreateControlsOfPages() {
   if (!CreateControls(controls)) return false;
 
   for (ui::Label* label : {&Label1, &Label5, &Label8, &Label9}) label->SetAutoSize(true);
-  // The bullets are small black squares.
-  for (ui::Label* bullet : {&Bullet1, &Bullet2}) bullet->SetColor(RGB(0, 0, 0));
+  // The names of the path boxes, which their rows' captions say to the eye.
+  for (const SlotRowControls& row : rows) row.pathLabel.SetVisible(false);
+  LabelSFName.SetVisible(false);
+  // The bullets are small black squares, in the text colour under high contrast.
+  for (ui::Label* bullet : {&Bullet1, &Bullet2}) bullet->SetColor(RGB(0, 0, 0), COLOR_WINDOWTEXT);
   PageControl1.AddPage(TabSheet1);
   PageControl1.AddPage(TabSheet3);
+  pageControl = &PageControl1;
   intervalTip_.Attach(Label1);
   return true;
 }

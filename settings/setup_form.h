@@ -90,6 +90,9 @@ class TSetupForm : public ui::Form {
   ui::GroupBox GroupBox1, GroupBox2, GroupBox3, GroupBox4, GroupBox5, GroupBox6, GroupBox7,
       GroupBox8;
   ui::Image Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8;
+  // Hidden labels that name the path boxes for screen readers.
+  ui::Label PathLabel1, PathLabel2, PathLabel3, PathLabel4, PathLabel5, PathLabel6, PathLabel7,
+      PathLabel8;
   ui::EditBox Edit1{kPathBox}, Edit2{kPathBox}, Edit3{kPathBox}, Edit4{kPathBox}, Edit5{kPathBox},
       Edit6{kPathBox}, Edit7{kPathBox}, Edit8{kPathBox};
   ui::Button Button1, Button2, Button3, Button4, Button5, Button6, Button7, Button8, Button9,
@@ -111,6 +114,7 @@ class TSetupForm : public ui::Form {
   ui::ComboBox ComboBoxInterval{{kIntervalItems}};
   ui::CheckBox CheckBoxS1{true};
   ui::GroupBox GroupBoxC;
+  ui::Label LabelSFName;  // hidden: names the box for screen readers
   ui::EditBox EditSFName{kPathBox};
   ui::Button BtnInitialize, BtnSelect;
   ui::CheckBox CheckBoxS2{true};
@@ -123,6 +127,7 @@ class TSetupForm : public ui::Form {
   struct SlotRowControls {
     ui::GroupBox& group;
     ui::Image& icon;
+    ui::Label& pathLabel;
     ui::EditBox& path;
     ui::Button& clear;
     ui::Button& browse;

@@ -88,6 +88,10 @@ void ShowItemHint(const std::wstring& hint) {
   HintLineChanged(Current().hintLine.MenuItemHighlighted(hint));
 }
 
+void ShowFocusHint(const std::wstring& hint) {
+  HintLineChanged(Current().hintLine.FocusMoved(hint));
+}
+
 void CheckPointer() {
   HintLineChanged(Current().hintLine.IdleHintCheck(PointerOverProgram()));
 }
@@ -113,6 +117,12 @@ void ProcessMessage(MSG& message, HWND dialog) {
       // pointer is now counts.
       CheckPointer();
       break;
+  }
+  if (dialog == nullptr && message.hwnd != nullptr) {
+    // A window of the toolkit (the main window, say) takes the keyboard as a
+    // dialog does, so that Tab and the arrows reach its controls.
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (Window::FromHandle(root) != nullptr) dialog = root;
   }
   if (dialog != nullptr && IsDialogMessageW(dialog, &message)) return;
   TranslateMessage(&message);

@@ -36,6 +36,8 @@ void SetHintLine(std::wstring awayText, std::function<void(const std::wstring&)>
 
 // A menu item (or anything else the keyboard highlights) shows its hint.
 void ShowItemHint(const std::wstring& hint);
+// The keyboard focus moved to a control with this hint.
+void ShowFocusHint(const std::wstring& hint);
 // Looks at where the pointer really is: when a menu or a modal loop ends, and
 // after a leave notice.
 void CheckPointer();
@@ -43,7 +45,9 @@ void CheckPointer();
 // True when the window under the mouse pointer belongs to this program.
 bool PointerOverProgram();
 
-// Handles one message from the queue as the program's loops do.
+// Handles one message from the queue as the program's loops do. The dialog
+// keys (Tab, the arrows, Enter, Escape) are those of `dialog`; without one,
+// those of the toolkit's window the message is for.
 void ProcessMessage(MSG& message, HWND dialog = nullptr);
 
 // Blocks for up to `timeoutMs`, or until `object` (when given) is signalled,

@@ -7,8 +7,9 @@
 namespace ui {
 namespace {
 
-// An icon of the glyph: black where the glyph is, transparent elsewhere, so
-// that it sits on whatever face the button has.
+// An icon of the glyph: black (under a high-contrast theme, the button text
+// colour) where the glyph is, transparent elsewhere, so that it sits on
+// whatever face the button has.
 // Drawn at `dpi` from its size at 96 DPI.
 UniqueIcon MakeGlyph(Glyph, int dpi) {
   const int width = ScaleTo(dpi, 15), height = ScaleTo(dpi, 25);
@@ -27,9 +28,11 @@ UniqueIcon MakeGlyph(Glyph, int dpi) {
     }
   }
   UniqueGdiObject<HBITMAP> mask(CreateBitmap(width, height, 1, 1, maskBits.data()));
-  // All black: the mask alone decides what shows.
-  const std::vector<std::uint32_t> black(width * height, 0);
-  UniqueGdiObject<HBITMAP> colour(CreateBitmap(width, height, 1, 32, black.data()));
+  // One colour: the mask alone decides what shows. A 32-bit pixel is 0x00RRGGBB.
+  const COLORREF ink = ThemedColor(RGB(0, 0, 0), COLOR_BTNTEXT);
+  const std::uint32_t pixel = (GetRValue(ink) << 16) | (GetGValue(ink) << 8) | GetBValue(ink);
+  const std::vector<std::uint32_t> pixels(width * height, pixel);
+  UniqueGdiObject<HBITMAP> colour(CreateBitmap(width, height, 1, 32, pixels.data()));
   if (!mask || !colour) return UniqueIcon();
   ICONINFO info{};
   info.fIcon = TRUE;
@@ -58,6 +61,12 @@ void BitButton::ShowGlyph() {
   UniqueIcon picture = MakeGlyph(glyph_, Dpi(hwnd()));
   SendMessageW(hwnd(), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(picture.get()));
   picture_ = std::move(picture);  // the old one goes once the button has let it go
+}
+
+LRESULT BitButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The form passes the news of new colours on: the glyph is drawn again in them.
+  if (message == WM_SYSCOLORCHANGE) ShowGlyph();
+  return Control::HandleMessage(message, wParam, lParam);
 }
 
 bool BitButton::HandleCommand(UINT notifyCode) {

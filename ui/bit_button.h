@@ -1,5 +1,6 @@
 // A push button that shows a small picture instead of a caption. The
-// pictures are drawn by the toolkit itself; a click reaches onClick.
+// pictures are drawn by the toolkit itself; a click reaches onClick. Its
+// caption is not shown: a screen reader reads it as the button's name.
 #pragma once
 
 #include "ui/controls.h"
@@ -18,6 +19,7 @@ class BitButton : public Control {
 
  protected:
   bool CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool HandleCommand(UINT notifyCode) override;
 
  private:

@@ -1,6 +1,9 @@
 #include "ui/controls.h"
 
+#include "ui/accessible_description.h"
+#include "ui/application.h"
 #include "ui/handles.h"
+#include "ui/hint_text.h"
 
 namespace ui {
 namespace {
@@ -18,6 +21,20 @@ constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPC
 RECT ScaledBounds(int dpi, const ControlDef& def) {
   return RECT{ScaleTo(dpi, def.left), ScaleTo(dpi, def.top), ScaleTo(dpi, def.left + def.width),
               ScaleTo(dpi, def.top + def.height)};
+}
+
+bool HighContrast() {
+  HIGHCONTRASTW contrast{sizeof contrast};
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+COLORREF ThemedColor(COLORREF color, int highContrastIndex) {
+  // Documented in "SystemParametersInfoW function" and "HIGHCONTRASTW
+  // structure" (learn.microsoft.com): under a high-contrast theme a program
+  // draws in the system colours the user chose, not in colours of its own.
+  if (color == CLR_INVALID || !HighContrast()) return color;
+  return GetSysColor(highContrastIndex);
 }
 
 bool Control::Create(HWND parent, const ControlDef& def, HFONT font) {
@@ -84,9 +101,12 @@ LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 // --- Label -------------------------------------------------------------------
 
 bool Label::CreateWindowFor(HWND parent, const ControlDef&, const RECT& r) {
-  RegisterWindowClass(kLabelClass, 0, nullptr);
-  return CreateHandle(0, kLabelClass, L"", kChildStyle, r.left, r.top, r.right - r.left,
-                      r.bottom - r.top, parent, nullptr);
+  // Drawn by the label itself. SS_NOTIFY: the label is hit by the pointer,
+  // so that its own hint shows, rather than being transparent to it.
+  constexpr DWORD kStyle = kChildStyle | SS_LEFT | SS_NOPREFIX | SS_NOTIFY;
+  HWND label = CreateWindowExW(0, kLabelClass, L"", kStyle, r.left, r.top, r.right - r.left,
+                               r.bottom - r.top, parent, nullptr, Instance(), nullptr);
+  return Subclass(label);
 }
 
 void Label::Place(const RECT& bounds) {
@@ -94,8 +114,9 @@ void Label::Place(const RECT& bounds) {
   FitToText();
 }
 
-void Label::SetColor(COLORREF color) {
+void Label::SetColor(COLORREF color, int highContrastIndex) {
   color_ = color;
+  highContrastIndex_ = highContrastIndex;
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
@@ -132,7 +153,7 @@ LRESULT Label::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       HDC dc = paint.get();
       RECT rect;
       GetClientRect(hwnd(), &rect);
-      FillBackground(dc, rect, color_);
+      FillBackground(dc, rect, ThemedColor(color_, highContrastIndex_));
       const std::wstring text = Text();
       const SelectedObject font(dc, font_);
       SetBkMode(dc, TRANSPARENT);
@@ -200,9 +221,41 @@ void Image::SetIcon(HICON icon) {
   InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-void Image::SetColor(COLORREF color) {
+void Image::SetColor(COLORREF color, int highContrastIndex) {
   color_ = color;
+  highContrastIndex_ = highContrastIndex;
   InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void Image::SetTabStop(bool tabStop) {
+  const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
+  SetWindowLongPtrW(hwnd(), GWL_STYLE, tabStop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+}
+
+void Image::SetDescription(const std::wstring& description) {
+  SetAccessibleDescription(hwnd(), description);
+  described_ = true;
+}
+
+void Image::KeyDown(UINT virtualKey, LPARAM flags) {
+  if (onKey && onKey(virtualKey)) return;
+  // A held key repeats; a start is asked for once.
+  const bool repeated = (flags & (1 << 30)) != 0;
+  if ((virtualKey == VK_RETURN || virtualKey == VK_SPACE) && !repeated && onDblClick) {
+    onDblClick();
+  }
+}
+
+void Image::PaintFocus(HDC dc, const RECT& rect) {
+  if (GetFocus() != hwnd()) return;
+  // Documented in "WM_QUERYUISTATE message" (learn.microsoft.com): the focus
+  // rectangle is hidden until the keyboard is used, where the user wants so.
+  if ((SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0) return;
+  // DrawFocusRect inverts: drawn on a fresh background, once.
+  ::SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  SetBkColor(dc, ThemedColor(color_ != CLR_INVALID ? color_ : GetSysColor(COLOR_BTNFACE),
+                             highContrastIndex_));
+  DrawFocusRect(dc, &rect);
 }
 
 LRESULT Image::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -216,12 +269,36 @@ LRESULT Image::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       HDC dc = paint.get();
       RECT rect;
       GetClientRect(hwnd(), &rect);
-      FillBackground(dc, rect, color_);
+      FillBackground(dc, rect, ThemedColor(color_, highContrastIndex_));
       // At the icon's own size: whoever loads it asks for the size the DPI needs,
       // which looks better than a smaller icon stretched.
       if (icon_ != nullptr) DrawIconEx(dc, 0, 0, icon_, 0, 0, 0, nullptr, DI_NORMAL);
+      PaintFocus(dc, rect);
       return 0;
     }
+    case WM_GETDLGCODE: {
+      if (!onKey) break;
+      // Documented in "WM_GETDLGCODE message" (learn.microsoft.com): lParam
+      // is the message the dialog manager is about to handle, or NULL.
+      const auto* key = reinterpret_cast<const MSG*>(lParam);
+      const bool enter = key != nullptr && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+      return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
+    }
+    case WM_KEYDOWN:
+      if (!onKey) break;
+      KeyDown(static_cast<UINT>(wParam), lParam);
+      return 0;
+    case WM_SETFOCUS:
+      application::ShowFocusHint(LongHint(hint()));
+      InvalidateRect(hwnd(), nullptr, FALSE);
+      break;
+    case WM_DESTROY:
+      if (described_) ClearAccessibleDescription(hwnd());
+      break;
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
+      InvalidateRect(hwnd(), nullptr, FALSE);
+      break;
   }
   return Control::HandleMessage(message, wParam, lParam);
 }

@@ -13,7 +13,10 @@ class Control;
 
 // The window classes of the toolkit's own controls, named by what they are.
 inline constexpr wchar_t kPanelClass[] = L"Panel";
-inline constexpr wchar_t kLabelClass[] = L"Label";
+// A label is the system's static text control (not renamed by the prefix):
+// screen readers name an edit or combo box by the static text just before
+// it, and they know a static by its class.
+inline constexpr wchar_t kLabelClass[] = L"Static";
 inline constexpr wchar_t kGroupBoxClass[] = L"GroupBox";
 inline constexpr wchar_t kImageClass[] = L"Image";
 inline constexpr wchar_t kTabSheetClass[] = L"TabSheet";
@@ -32,6 +35,12 @@ struct ControlDef {
 
 // The place of a row in its parent's client area at `dpi`.
 RECT ScaledBounds(int dpi, const ControlDef& def);
+
+// Whether the user has turned a high-contrast theme on (SPI_GETHIGHCONTRAST).
+bool HighContrast();
+// `color`, or the system colour `highContrastIndex` (COLOR_WINDOW, say) while
+// a high-contrast theme is on; CLR_INVALID stays as it is.
+COLORREF ThemedColor(COLORREF color, int highContrastIndex);
 
 class Control : public Window {
  public:
@@ -63,10 +72,13 @@ class Panel : public Control {
 };
 
 // Text on the form's face, or on a colour of its own; optionally sized to its text.
+// A label without text may name the control after it for screen readers
+// while it stays hidden (SetVisible(false)).
 class Label : public Control {
  public:
   void Place(const RECT& bounds) override;
-  void SetColor(COLORREF color);
+  // Under a high-contrast theme the system colour `highContrastIndex` instead.
+  void SetColor(COLORREF color, int highContrastIndex = COLOR_WINDOW);
   // The colour of the text; CLR_INVALID: the system's button text colour.
   void SetTextColor(COLORREF color);
   // The label grows and shrinks with its text, left and top staying put.
@@ -79,6 +91,7 @@ class Label : public Control {
  private:
   void FitToText();
   COLORREF color_ = CLR_INVALID;  // CLR_INVALID: the button face
+  int highContrastIndex_ = COLOR_WINDOW;
   COLORREF textColor_ = CLR_INVALID;
   bool autoSize_ = false;
 };
@@ -92,19 +105,37 @@ class GroupBox : public Control {
 
 // Shows one icon at its top-left corner. The image never destroys the icon:
 // the same handle may be shown elsewhere, and its owner releases it.
+//
+// An image with onKey takes the keyboard focus, drawn as the system's focus
+// rectangle, and shows its hint in the hint line while it has it. Enter and
+// Space that onKey leaves do what a double click does. Its window text is
+// what a screen reader reads as its name.
 class Image : public Control {
  public:
   void SetIcon(HICON icon);
   HICON icon() const { return icon_; }
-  void SetColor(COLORREF color);
+  // Under a high-contrast theme the system colour `highContrastIndex` instead.
+  void SetColor(COLORREF color, int highContrastIndex = COLOR_WINDOW);
+  // Whether Tab stops on the image.
+  void SetTabStop(bool tabStop);
+  // What a screen reader reads after the image's name (its window text).
+  void SetDescription(const std::wstring& description);
+
+  // A key pressed while the image has the focus; true when it was taken.
+  std::function<bool(UINT virtualKey)> onKey;
 
  protected:
   bool CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void KeyDown(UINT virtualKey, LPARAM flags);
+  void PaintFocus(HDC dc, const RECT& rect);
+
   HICON icon_ = nullptr;  // not owned: whoever set it keeps it alive
   COLORREF color_ = CLR_INVALID;
+  int highContrastIndex_ = COLOR_WINDOW;
+  bool described_ = false;  // the description is to be let go with the window
 };
 
 // A push button; `isDefault` makes it the one Enter presses. A click reaches

@@ -1,5 +1,7 @@
 #include "ui/form.h"
 
+#include <windowsx.h>
+
 #include "ui/application.h"
 #include "ui/hint_text.h"
 #include "ui/screen.h"
@@ -119,6 +121,11 @@ HFONT Form::Font(int heightAt96Dpi, bool bold) {
 
 void Form::Show() {
   ShowWindow(hwnd(), SW_SHOW);
+  // Documented in "WM_CHANGEUISTATE message" (learn.microsoft.com):
+  // UIS_INITIALIZE sets the focus rectangles and access-key underlines from
+  // the last input, as the system's dialogs do; opened from the keyboard the
+  // form shows both even where they hide until Alt is pressed.
+  SendMessageW(hwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_INITIALIZE, 0), 0);
 }
 
 void Form::Hide() {
@@ -152,6 +159,7 @@ int Form::ShowModal() {
       if (modalResult_ == 0) modalResult_ = IDCANCEL;
       break;
     }
+    if (pageControl != nullptr && pageControl->TurnPageOnKey(message)) continue;
     application::ProcessMessage(message, hwnd());
   }
   // The owner is enabled before this window goes, so that the system gives it
@@ -173,6 +181,28 @@ void Form::EndModal(int result) {
   // The loop looks at the result only when GetMessageW returns, and a sent
   // message (a click relayed by another window, say) does not return it.
   PostMessageW(hwnd(), WM_NULL, 0, 0);
+}
+
+POINT Form::KeyboardMenuPoint() const {
+  // Under the control with the focus, or at the client area's corner.
+  HWND focus = GetFocus();
+  if (focus != nullptr && IsChild(hwnd(), focus)) {
+    RECT rect;
+    GetWindowRect(focus, &rect);
+    return POINT{rect.left, rect.bottom};
+  }
+  POINT corner{0, 0};
+  ClientToScreen(hwnd(), &corner);
+  return corner;
+}
+
+void Form::RepaintInNewColors() {
+  // Only top-level windows are told; the controls that draw pictures of
+  // their own make them again in the new colours.
+  for (const ControlDef& row : controls_) {
+    SendMessageW(row.control->hwnd(), WM_SYSCOLORCHANGE, 0, 0);
+  }
+  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 bool Form::InClientArea(POINT screenPoint) const {
@@ -247,9 +277,12 @@ void Form::ClosingByCloseBox() {
 
 bool Form::OpenPopupMenu(LPARAM lParam) {
   if (popupMenu == nullptr) return false;
-  POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-  if (lParam == -1) {
-    GetCursorPos(&at);  // opened from the keyboard
+  POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  // Documented in "WM_CONTEXTMENU message" (learn.microsoft.com): x and y of
+  // -1 mean Shift+F10 or the menu key; the menu then opens at the focused
+  // control, not at the pointer.
+  if (at.x == -1 && at.y == -1) {
+    at = KeyboardMenuPoint();
   } else if (!InClientArea(at)) {
     return false;  // the title bar keeps the system menu, as on every window
   }
@@ -280,6 +313,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (onEscape) onEscape();
         return 0;
       }
+      break;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      // A high-contrast theme turned on or off, or other colours chosen.
+      RepaintInNewColors();
       break;
     case WM_CONTEXTMENU:
       if (OpenPopupMenu(lParam)) return 0;

@@ -10,6 +10,7 @@
 
 #include "ui/controls.h"
 #include "ui/handles.h"
+#include "ui/page_control.h"
 #include "ui/popup_menu.h"
 #include "ui/window.h"
 
@@ -75,8 +76,12 @@ class Form : public Window {
   // the form made itself from 96-DPI values is made again here.
   std::function<void()> onDpiChanged;
 
-  // Opened by a right click anywhere on the form.
+  // Opened by a right click anywhere on the form, or by Shift+F10 and the
+  // menu key at the control with the focus.
   PopupMenu* popupMenu = nullptr;
+  // Turned by Ctrl+Tab and Ctrl+PageDown (and back with Shift, or
+  // Ctrl+PageUp) from anywhere in a modal form.
+  PageControl* pageControl = nullptr;
   // The program ends when this form's window is destroyed.
   bool endsProgram = false;
 
@@ -85,6 +90,9 @@ class Form : public Window {
 
  private:
   void PaintInnerBorder();
+  // Where Shift+F10 or the menu key opens the pop-up menu (screen coordinates).
+  POINT KeyboardMenuPoint() const;
+  void RepaintInNewColors();
   bool InClientArea(POINT screenPoint) const;
   // The window's size around the client area at `dpi`.
   SIZE FrameSize(int dpi) const;

@@ -20,6 +20,11 @@ bool HintLine::MenuItemHighlighted(std::wstring_view hint) {
   return ShowHint(hint);
 }
 
+bool HintLine::FocusMoved(std::wstring_view hint) {
+  showsItemHint_ = false;
+  return ShowHint(hint);
+}
+
 bool HintLine::IdleHintCheck(bool pointerOverProgram) {
   const bool left = cursorOverProgram_ && !pointerOverProgram;
   cursorOverProgram_ = pointerOverProgram;

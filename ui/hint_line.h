@@ -3,8 +3,9 @@
 // loop happens to dispatch a notice: the toolkit's own pump, a menu's loop or
 // the loop of a modal box all feed the same rule.
 //
-// The line shows the long hint of the window under the pointer, or of the
-// menu item the keyboard or the pointer highlights. When the pointer leaves
+// The line shows the long hint of the window under the pointer, of the
+// menu item the keyboard or the pointer highlights, or of the control the
+// keyboard moved the focus to. When the pointer leaves
 // the program's windows the line shows the program's away text. Whether the
 // pointer is over the program changes only when a look at its real position
 // says so, so that a leave notice that arrives late, or one for a window the
@@ -27,6 +28,10 @@ class HintLine {
   bool PointerOver(std::wstring_view hint);
   // An item of a menu is highlighted.
   bool MenuItemHighlighted(std::wstring_view hint);
+  // The keyboard focus moved to a control whose hint is `hint`. The line
+  // keeps it wherever the pointer is, until the pointer moves over the
+  // program or leaves it.
+  bool FocusMoved(std::wstring_view hint);
   // The pointer's real position was looked at: after a leave notice, and
   // when a menu or a modal loop ends. A highlighted item's hint stays after
   // its menu closes only while the pointer is still over the program.

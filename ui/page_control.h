@@ -1,7 +1,9 @@
 // A tab control with one page per tab (PageControl), and the pages
 // themselves (TabSheet): plain areas that hold controls. A page's caption is
 // its tab's text; a click on a tab, or the arrow keys on the tabs, show
-// that tab's page and hide the others.
+// that tab's page and hide the others. The tabs are one Tab stop; Ctrl+Tab
+// and Ctrl+PageDown turn to the next page from anywhere in the window,
+// Ctrl+Shift+Tab and Ctrl+PageUp to the one before.
 #pragma once
 
 #include <vector>
@@ -28,6 +30,9 @@ class PageControl : public Control {
   void SetActivePage(TabSheet& page);
   TabSheet* ActivePage() const;
   void Place(const RECT& bounds) override;
+  // Turns the page for a Ctrl key of the tabs' window, and puts the focus
+  // on the new page's first control; false for any other message.
+  bool TurnPageOnKey(const MSG& message);
 
  protected:
   bool CreateWindowFor(HWND parent, const ControlDef& def, const RECT& bounds) override;

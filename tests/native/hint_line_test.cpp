@@ -58,5 +58,17 @@ TEST(HintLine, AMenuItemsHintStaysAfterTheMenuOnlyWhileThePointerIsOverTheProgra
   EXPECT_EQ(away.Text(), kAway);
 }
 
+TEST(HintLine, TheFocusedControlsHintStaysWhileThePointerIsAwayAndGoesWhenItLeaves) {
+  HintLine away;
+  away.SetAwayText(kAway);
+  EXPECT_TRUE(away.FocusMoved(L"slot"));
+  EXPECT_FALSE(away.IdleHintCheck(false));  // a modal loop ended, the pointer elsewhere
+  EXPECT_EQ(away.Text(), L"slot");
+  HintLine over = OverPanel();
+  over.FocusMoved(L"slot");
+  EXPECT_TRUE(over.IdleHintCheck(false));  // the pointer left the program
+  EXPECT_EQ(over.Text(), kAway);
+}
+
 }  // namespace
 }  // namespace ui

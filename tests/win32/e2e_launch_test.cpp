@@ -2,6 +2,8 @@
 // names a user's programs might have, each writing down how it was started.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "app/tray_icon.h"
 #include "tests/win32/start_recorder.h"
 #include "tests/win32/test_support.h"
@@ -110,6 +112,34 @@ TEST_F(LaunchFolder, ADoubleClickStartsOnlyProgramsEndingInExeInUpperOrLowerCase
   EXPECT_FALSE(Started(kDecoy));
   EXPECT_EQ(ReadRecorderRecord(kSpaced).Number("showWindow"), unsigned{SW_SHOWMAXIMIZED});
   EXPECT_TRUE(IsWindow(main));  // a single launch leaves the launcher as it is
+}
+
+TEST_F(LaunchFolder, TheKeyboardAloneStartsASlotAndTurnsTheSettingsPages) {
+  ASSERT_NO_FATAL_FAILURE(StartLauncher(/*trayAfterRun=*/false, 100));
+  ParkPointer();  // the hint line is to follow the focus, not a pointer over the window
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }));
+  for (WORD key : {VK_TAB, VK_HOME, VK_RIGHT}) PressKey(key);
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(main) == images[1]; }));
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(WaitUntil([&] { return Started(kLower); }, 20000));
+  EXPECT_EQ(TextOf(HintLineOf(main)), kSetSlotHint);
+  SetForegroundWindow(main);  // as Alt+Tab would, should the started program have it
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }));
+  PressKey(VK_F10, VK_SHIFT);
+  HWND menu = WaitForMenu(launcher.processId());
+  ASSERT_NE(menu, nullptr);
+  // At the focused slot, wherever the pointer is.
+  RECT slot, shown;
+  GetWindowRect(images[1], &slot), GetWindowRect(menu, &shown);
+  EXPECT_LE(std::abs(shown.left - slot.left) + std::abs(shown.top - slot.bottom), 4);
+  PressKey('S');
+  HWND dialog = WaitForVisibleWindow(launcher.processId(), L"TSetupForm");
+  ASSERT_NE(dialog, nullptr);
+  PressKey(VK_TAB, VK_CONTROL);
+  HWND first = DescendantOf(dialog, L"Button", L"アイコンクリック時,スクリーンセーバーを起動する");
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(first) && FocusOf(dialog) == first; }));
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }));
 }
 
 TEST_F(LaunchFolder, ARunStartsEveryExeInOrderWithPausesAndThenCloses) {

@@ -3,11 +3,13 @@
 #include "app/main_form.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
+#include <thread>
 
 #include "core/ansi_text.h"
 #include "datafile/open_dialog.h"
@@ -302,6 +304,61 @@ TEST_F(MainFormTest, SlotHintsFollowWhichSlotsAreSet) {
   form.ShowSlotHints();
   EXPECT_EQ(form.Image1.hint(), kUnsetSlotHint);
   EXPECT_EQ(form.Image2.hint(), kSetSlotHint);
+}
+
+// What a screen reader reads as a control's name: its own name through Active
+// Accessibility (oleacc.dll, loaded here as a reader loads it); for an edit
+// or combo box, whose text is its value, that of the static text just before
+// it, as "Providing the Name Property" (learn.microsoft.com) describes.
+std::wstring NameByTheRule(HWND control) {
+  const std::wstring kind = qvntest::ClassOf(control);
+  if (kind == L"Edit" || kind == L"ComboBox") {
+    control = GetWindow(control, GW_HWNDPREV);
+    if (control == nullptr || qvntest::ClassOf(control) != L"Static") return L"";
+  }
+  static const auto fromWindow = reinterpret_cast<decltype(&AccessibleObjectFromWindow)>(
+      GetProcAddress(LoadLibraryW(L"oleacc.dll"), "AccessibleObjectFromWindow"));
+  IAccessible* object = nullptr;
+  BSTR name = nullptr;
+  if (fromWindow == nullptr || FAILED(fromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                                 reinterpret_cast<void**>(&object)))) {
+    return L"";
+  }
+  VARIANT self{};  // lVal 0: CHILDID_SELF
+  self.vt = VT_I4;
+  const std::wstring text = SUCCEEDED(object->get_accName(self, &name)) && name ? name : L"";
+  SysFreeString(name);
+  object->Release();
+  return text;
+}
+
+TEST_F(MainFormTest, EverySlotArrowEditAndComboBoxHasAName) {
+  SetUnsetSlots(model);
+  model.SlotList[1] = "C:\\Tools\\edit.exe";
+  form.ShowSlotHints();
+  EXPECT_EQ(NameByTheRule(form.Image2.hwnd()), L"No.2 edit.exe");
+  EXPECT_EQ(NameByTheRule(form.Image8.hwnd()), L"No.8 未設定");
+
+  int named = 0, unnamed = 0;
+  std::thread reader([&] {
+    const ui::ComApartment com;
+    HWND dialog = nullptr;  // waited for until it shows: the modal loop waits for its close
+    while (!dialog) dialog = qvntest::WaitForVisibleWindow(GetCurrentProcessId(), L"TSetupForm");
+    for (const wchar_t* kind : {L"Edit", L"ComboBox", L"Button"}) {
+      for (HWND control : qvntest::DescendantsOf(dialog, kind)) {
+        // A combo box's own edit is named with it; of the buttons, the arrows have no caption.
+        const bool arrow = (GetWindowLongW(control, GWL_STYLE) & BS_ICON) != 0;
+        if (qvntest::ClassOf(GetParent(control)) == L"ComboBox" || (kind[0] == L'B' && !arrow))
+          continue;
+        ++(NameByTheRule(control).empty() ? unnamed : named);
+      }
+    }
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+  });
+  form.miSetupClick();
+  reader.join();
+  EXPECT_EQ(unnamed, 0);
+  EXPECT_EQ(named, 9 + 2 + 7);  // the path boxes, the two numbers, the arrows
 }
 
 TEST_F(MainFormTest, ComputesItsPathsFromTheProgramsFolder) {

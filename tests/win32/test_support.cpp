@@ -290,12 +290,21 @@ void ParkPointer() {
       2000);
 }
 
-void PressKey(WORD virtualKey) {
-  INPUT keys[2] = {};
-  keys[0].type = keys[1].type = INPUT_KEYBOARD;
-  keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
-  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, keys, sizeof keys[0]);
+void PressKey(WORD virtualKey, WORD modifier) {
+  INPUT keys[4] = {};
+  const WORD order[4] = {modifier, virtualKey, virtualKey, modifier};
+  for (int i = 0; i < 4; ++i) {
+    keys[i].type = INPUT_KEYBOARD;
+    keys[i].ki.wVk = order[i];
+    keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+  }
+  SendInput(modifier != 0 ? 4 : 2, modifier != 0 ? keys : keys + 1, sizeof keys[0]);
+}
+
+HWND FocusOf(HWND window) {
+  GUITHREADINFO thread{sizeof thread};
+  const DWORD id = GetWindowThreadProcessId(window, nullptr);
+  return GetGUIThreadInfo(id, &thread) ? thread.hwndFocus : nullptr;
 }
 
 void TypeText(const std::wstring& text) {

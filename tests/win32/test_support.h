@@ -103,8 +103,10 @@ void MovePointerTo(POINT at);
 // A point far away from the launcher's windows, and the pointer moved there.
 POINT Elsewhere();
 void ParkPointer();
-// Presses and releases a key.
-void PressKey(WORD virtualKey);
+// Presses and releases a key; with `modifier` (VK_SHIFT, VK_CONTROL) held.
+void PressKey(WORD virtualKey, WORD modifier = 0);
+// The window with the keyboard focus on the thread of `window`.
+HWND FocusOf(HWND window);
 // Types text into the window with the keyboard focus, character by character.
 void TypeText(const std::wstring& text);
 // A click of the right or the left button at a screen position.
