@@ -22,7 +22,7 @@ constexpr wchar_t kRegisteredMessage[] = L"Quorvane をスタートアップに�
 constexpr wchar_t kNoStartupFolderMessage[] =
     L"スタートアップフォルダーの場所を取得できないため,スタートアップへの登録も削除もできません.";
 constexpr wchar_t kStartupFolderNotInCodePageMessage[] =
-    L"スタートアップフォルダーの名前に,このシステムの文字コードで表せない文字が含まれているため,"
+    L"スタートアップフォルダーのパスに,このシステムの文字コードで表せない文字が含まれているため,"
     L"スタートアップへの登録も削除もできません.";
 constexpr wchar_t kShortcutNotCreatedError[] =
     L"スタートアップに登録できませんでした (エラー %08lX).\r\n"
