@@ -5,11 +5,10 @@
 namespace qvn {
 
 enum class HelpViewer {
-  kWindowsHelp,    // QVN.hlp in Windows Help
-  kBrowser,        // Quorvane.html, opened by the shell with the user's browser
-  kNoWindowsHelp,  // no Windows Help to show QVN.hlp with, and no Quorvane.html
-  kNoHelpFile,     // Windows Help is there but neither help file: the user is
-                   // told which file to copy
+  kWindowsHelp,  // QVN.hlp in Windows Help
+  kBrowser,      // Quorvane.html, opened by the shell with the user's browser
+  kNoHelpFile,   // nothing can be shown: the user is told to copy
+                 // Quorvane.html, the help file that every system can show
 };
 
 // What the system has and what lies beside the program.
@@ -21,12 +20,11 @@ struct HelpAvailability {
 
 // Windows Help is asked only for a QVN.hlp that is there: newer systems ship a
 // stand-in for it that can show no help file at all, so without QVN.hlp the
-// HTML help is the one that can be read. When nothing can be shown, a system
-// that has Windows Help lacks only the file that the package ships.
+// HTML help is the one that can be read. When nothing can be shown, the cure
+// is the same whatever the system has: the file that the package ships.
 constexpr HelpViewer ChooseHelpViewer(const HelpAvailability& help) {
   if (help.windowsHelpInstalled && help.winHelpFileBeside) return HelpViewer::kWindowsHelp;
   if (help.htmlHelpBeside) return HelpViewer::kBrowser;
-  if (!help.windowsHelpInstalled) return HelpViewer::kNoWindowsHelp;
   return HelpViewer::kNoHelpFile;
 }
 

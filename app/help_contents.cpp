@@ -13,8 +13,6 @@ namespace {
 constexpr char kWinHelpFileName[] = "QVN.hlp";
 constexpr char kHtmlHelpFileName[] = "Quorvane.html";
 
-constexpr wchar_t kNoWindowsHelpMessage[] =
-    L"このシステムには Windows ヘルプがないため,ヘルプを表示できません.";
 constexpr wchar_t kNoHelpFileMessage[] =
     L"ヘルプファイル (Quorvane.html) が見つかりません.\r\n"
     L"Quorvane.exe と同じフォルダーに Quorvane.html をコピーしてください.";
@@ -54,14 +52,11 @@ void ShowHelpContents(HWND owner, const std::string& programFolder) {
       if (result <= 32) ui::ShowMessage(owner, kHtmlHelpNotOpenedMessage);
       return;
     }
+    case HelpViewer::kWindowsHelp:  // not chosen again once WinHelpW has failed
     case HelpViewer::kNoHelpFile:
-      ui::ShowMessage(owner, kNoHelpFileMessage);
-      return;
-    case HelpViewer::kWindowsHelp:
-    case HelpViewer::kNoWindowsHelp:
       break;
   }
-  ui::ShowMessage(owner, kNoWindowsHelpMessage);
+  ui::ShowMessage(owner, kNoHelpFileMessage);
 }
 
 }  // namespace qvn

@@ -18,7 +18,7 @@ for my $file (glob "$root/{app,core,datafile,launch,settings,sysres,ui}/*.{cpp,h
     while ($source =~ /((?:$literal(?:\s*\+\s*[\w.:]+\s*\+(?=\s*L"))?\s*)+)/g) {
         my $text = join '', map { defined $_ ? $_ : "\0" } $1 =~ /L"((?:[^"\\]|\\.)*)"|\+\s*[\w.:]+\s*\+/g;
         $text =~ s/\\(.)/$1 eq 'n' ? "\n" : $1 eq 'r' ? '' : $1/ge;
-        $text =~ s/%[-.\dl]*[a-zA-Z]/%/g;
+        $text =~ s/%[-.\dhl]*[a-zA-Z]/%/g;
         $text =~ tr/\0/%/;
         $texts{$text} = 1;
         $texts{"$text."} = 1 if $text !~ /[\x00-.]\z/;

@@ -170,8 +170,7 @@ bool NextMessage(MSG& message, int& exitCode) {
   // Only a bad window filter makes GetMessageW fail, and the loops pass none;
   // should it happen anyway, the loop ends rather than spin on the error.
   wchar_t text[128];
-  wsprintfW(text, L"メッセージを受け取れなかったため,処理を中止しました (エラー %lu).",
-            GetLastError());
+  wsprintfW(text, L"内部エラーが発生したため,処理を中止しました (エラー %lu).", GetLastError());
   MessageBoxW(nullptr, text, Title().c_str(), MB_OK | MB_ICONSTOP);
   exitCode = -1;
   return false;

@@ -7,7 +7,7 @@
 namespace ui {
 namespace {
 
-constexpr wchar_t kLibraryMissingMessage[] = L"%ls を読み込めないため,%lsできません (%lu)";
+constexpr wchar_t kLibraryMissingMessage[] = L"%ls を読み込めないため,%lsできません (エラー %lu).";
 constexpr wchar_t kFunctionMissingMessage[] = L"%ls に %hs がないため,%lsできません";
 
 // The full path in the system folder: a DLL of the same name in the current

@@ -16,12 +16,12 @@ TEST(HelpChoice, WindowsHelpShowsOnlyAHelpFileThatIsThere) {
             HelpViewer::kBrowser);
 }
 
-TEST(HelpChoice, WithoutWindowsHelpTheHtmlHelpOpensOrTheAbsenceIsReported) {
+TEST(HelpChoice, WithoutWindowsHelpTheHtmlHelpOpensOrTheMissingFileIsNamed) {
   EXPECT_EQ(ChooseHelpViewer({.winHelpFileBeside = true, .htmlHelpBeside = true}),
             HelpViewer::kBrowser);
-  EXPECT_EQ(ChooseHelpViewer({.winHelpFileBeside = true}), HelpViewer::kNoWindowsHelp);
-  EXPECT_EQ(ChooseHelpViewer({}), HelpViewer::kNoWindowsHelp);
-  // Windows Help is there, so what is missing is the help file.
+  // Whatever the system has, the cure is to copy Quorvane.html.
+  EXPECT_EQ(ChooseHelpViewer({.winHelpFileBeside = true}), HelpViewer::kNoHelpFile);
+  EXPECT_EQ(ChooseHelpViewer({}), HelpViewer::kNoHelpFile);
   EXPECT_EQ(ChooseHelpViewer({.windowsHelpInstalled = true}), HelpViewer::kNoHelpFile);
 }
 

@@ -108,20 +108,12 @@ TEST_F(HelpContents, OpensTheHtmlHelpBesideTheProgramWithTheProgramForHtmlFiles)
 }
 
 TEST_F(HelpContents, WithoutAHelpFileNamesTheFileToCopy) {
-  // A Wine prefix made without the 32-bit Wine has no Windows Help; the
-  // launcher then says so instead.
-  wchar_t windows[MAX_PATH] = {};
-  GetWindowsDirectoryW(windows, MAX_PATH);
-  const bool windowsHelp =
-      GetFileAttributesW((std::wstring(windows) + L"\\winhlp32.exe").c_str()) !=
-      INVALID_FILE_ATTRIBUTES;
+  // With or without Windows Help on the system, the cure is the same.
   ChooseContents();
   HWND box = WaitForVisibleWindow(launcher.processId(), L"#32770");
   ASSERT_NE(box, nullptr) << "no message";
-  EXPECT_EQ(MessageOf(box),
-            windowsHelp ? L"ヘルプファイル (Quorvane.html) が見つかりません.\r\n"
-                          L"Quorvane.exe と同じフォルダーに Quorvane.html をコピーしてください."
-                        : L"このシステムには Windows ヘルプがないため,ヘルプを表示できません.");
+  EXPECT_EQ(MessageOf(box), L"ヘルプファイル (Quorvane.html) が見つかりません.\r\n"
+                            L"Quorvane.exe と同じフォルダーに Quorvane.html をコピーしてください.");
   PressFirstButton(box);
   EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
 }

@@ -61,7 +61,7 @@ TEST(SystemLibraryTest, AMissingLibraryOrFunctionIsReportedInJapanese) {
   const qvntest::SeenBox library = qvntest::WatchBox(
       [&] { found = missing.Find<Function>(nullptr, "GetTickCount"); }, qvntest::CloseBox);
   EXPECT_EQ(found, nullptr);
-  EXPECT_EQ(library.text, L"qvn_missing.dll を読み込めないため,テストを実行できません (126)");
+  EXPECT_EQ(library.text, L"qvn_missing.dll を読み込めないため,テストを実行できません (エラー 126).");
 
   SystemLibrary kernel{L"kernel32.dll", L"テストを実行"};
   const qvntest::SeenBox function = qvntest::WatchBox(
