@@ -1,11 +1,11 @@
 #include "app/tray_icon.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 #include <shlwapi.h>
 
 #include <cstddef>
 
+#include "ui/shell_icon.h"
 #include "ui/window.h"
 
 namespace qvn {
@@ -56,22 +56,6 @@ DWORD RecordSize() {
   return NOTIFYICONDATAW_V1_SIZE;
 }
 
-// LoadIconWithScaleDown of comctl32 version 6 (Windows Vista): the image
-// made from a larger one of the icon rather than blown up from a smaller.
-// Looked up in the comctl32 the program is bound to (version 6, by its
-// manifest), which the program has loaded already.
-using LoadIconWithScaleDownFn = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
-LoadIconWithScaleDownFn FindLoadIconWithScaleDown() {
-  HMODULE comctl32 = nullptr;
-  if (!GetModuleHandleExW(
-          GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-          reinterpret_cast<LPCWSTR>(reinterpret_cast<void*>(&InitCommonControlsEx)), &comctl32)) {
-    return nullptr;
-  }
-  return reinterpret_cast<LoadIconWithScaleDownFn>(
-      reinterpret_cast<void*>(GetProcAddress(comctl32, "LoadIconWithScaleDown")));
-}
-
 }  // namespace
 
 TrayIcon::TrayIcon(int iconResourceId)
@@ -108,16 +92,8 @@ void TrayIcon::LoadImageForDpi() {
   // Documented in 'NOTIFYICONDATAW structure' (learn.microsoft.com): the
   // icon is given at the small icon size of the DPI, which the shell would
   // otherwise scale up from a smaller image.
-  const int width = ui::SystemMetric(window_, SM_CXSMICON);
-  const int height = ui::SystemMetric(window_, SM_CYSMICON);
-  static const LoadIconWithScaleDownFn scaleDown = FindLoadIconWithScaleDown();
-  HICON image = nullptr;
-  if (scaleDown == nullptr ||
-      FAILED(scaleDown(ui::Instance(), MAKEINTRESOURCEW(iconResourceId_), width, height, &image))) {
-    image = static_cast<HICON>(LoadImageW(ui::Instance(), MAKEINTRESOURCEW(iconResourceId_),
-                                          IMAGE_ICON, width, height, 0));
-  }
-  icon_.reset(image);
+  icon_ = ui::IconAtSize(ui::Instance(), MAKEINTRESOURCEW(iconResourceId_),
+                         ui::SystemMetric(window_, SM_CXSMICON));
 }
 
 bool TrayIcon::AddToShell() {

@@ -1,5 +1,6 @@
 #include "ui/shell_icon.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -27,14 +28,31 @@ UniqueIcon LargeShellIcon(const std::string& path, int size) {
   return UniqueIcon(info.hIcon);
 }
 
+namespace {
+
+// LoadIconWithScaleDown of comctl32 version 6 (Windows Vista), or null.
+// Looked up in the comctl32 the program is bound to (version 6, by its
+// manifest), found by the address of one of its functions: by name alone,
+// a process that has loaded both versions may be given the older one.
+using LoadIconWithScaleDownFn = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
+LoadIconWithScaleDownFn FindLoadIconWithScaleDown() {
+  HMODULE comctl32 = nullptr;
+  if (!GetModuleHandleExW(
+          GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+          reinterpret_cast<LPCWSTR>(reinterpret_cast<void*>(&InitCommonControlsEx)), &comctl32)) {
+    return nullptr;
+  }
+  return reinterpret_cast<LoadIconWithScaleDownFn>(
+      reinterpret_cast<void*>(GetProcAddress(comctl32, "LoadIconWithScaleDown")));
+}
+
+}  // namespace
+
 UniqueIcon IconAtSize(HMODULE module, const wchar_t* name, int size) {
   // Documented in 'LoadIconWithScaleDown function' (learn.microsoft.com): an
   // exact size first, else the next larger image scaled down, where LoadImage
-  // scales the next smaller one up. Comctl32 has it from Vista on.
-  using LoadIconWithScaleDownFn = HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*);
-  HMODULE comctl32 = GetModuleHandleW(L"comctl32.dll");
-  const auto scaleDown = reinterpret_cast<LoadIconWithScaleDownFn>(reinterpret_cast<void (*)()>(
-      comctl32 != nullptr ? GetProcAddress(comctl32, "LoadIconWithScaleDown") : nullptr));
+  // scales the next smaller one up.
+  static const LoadIconWithScaleDownFn scaleDown = FindLoadIconWithScaleDown();
   HICON icon = nullptr;
   if (scaleDown != nullptr && SUCCEEDED(scaleDown(module, name, size, size, &icon))) {
     return UniqueIcon(icon);
