@@ -81,25 +81,6 @@ bool RefusedForAMoment(DWORD systemError, const std::wstring& path) {
                                FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
-void WaitPainting(DWORD ms) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    // Only paint messages: input and posted messages wait for the loop that
-    // runs once the command is done, as they would without the pause.
-    MSG msg;
-    while (GetTickCount() - start < ms &&
-           PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT)) {
-      DispatchMessageW(&msg);
-    }
-    const DWORD passed = GetTickCount() - start;
-    if (passed >= ms) return;
-    // Documented in 'MsgWaitForMultipleObjectsEx function (winuser.h)': it
-    // returns when new input of the wake mask arrives (a window to be
-    // painted) or when the time is up.
-    MsgWaitForMultipleObjectsEx(0, nullptr, ms - passed, QS_PAINT, 0);
-  }
-}
-
 int FileErrorNumber(DWORD systemError) {
   switch (systemError) {
     case ERROR_FILE_NOT_FOUND:

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "core/file_system.h"
+#include "ui/application.h"
 
 namespace qvn {
 
@@ -18,10 +19,6 @@ int FileErrorNumber(DWORD systemError);
 // the folder or by the file's own protection is not worth waiting for.
 bool RefusedForAMoment(DWORD systemError, const std::string& path);
 bool RefusedForAMoment(DWORD systemError, const std::wstring& path);
-
-// Lets `ms` milliseconds pass while this thread's windows go on painting;
-// nothing else of the queue is handled meanwhile.
-void WaitPainting(DWORD ms);
 
 // Runs a file operation on `path` (a rename or a deletion, true on success),
 // and runs it again for a short while as long as it is refused because
@@ -39,7 +36,8 @@ bool RetriedWhileFileInUse(const Path& path, Operation operation) {
       SetLastError(error);
       return false;
     }
-    WaitPainting(kPauseMs);
+    // The windows go on painting meanwhile.
+    ui::application::WaitKeepingPainted(kPauseMs);
   }
 }
 
