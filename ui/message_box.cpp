@@ -60,30 +60,6 @@ struct BoxWindow {
   std::vector<HWND> buttons;  // in the order of box.buttons
 };
 
-// The system's fonts and caption metrics at `dpi`. Built for Windows XP, the
-// structure has no iPaddedBorderWidth, and this smaller size is the one every
-// later Windows accepts as well.
-NONCLIENTMETRICSW NonClientMetrics(int dpi) {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  // Documented in 'SystemParametersInfoForDpi function' (learn.microsoft.com,
-  // Windows 10 1607): SPI_GETNONCLIENTMETRICS scaled for any DPI.
-  using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
-  HMODULE user32 = GetModuleHandleW(L"user32.dll");
-  static const auto forDpi = reinterpret_cast<ForDpiFn>(reinterpret_cast<void (*)()>(
-      user32 != nullptr ? GetProcAddress(user32, "SystemParametersInfoForDpi") : nullptr));
-  if (forDpi != nullptr && forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
-    return metrics;
-  }
-  // Before it, the system gives them at the screen's DPI.
-  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-  const int screenDpi = Dpi(nullptr);
-  metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, screenDpi);
-  metrics.lfCaptionFont.lfHeight = MulDiv(metrics.lfCaptionFont.lfHeight, dpi, screenDpi);
-  metrics.iCaptionWidth = MulDiv(metrics.iCaptionWidth, dpi, screenDpi);
-  return metrics;
-}
-
 // Size of `text` in `font`, wrapped at `maxWidth` the way a static control
 // wraps it (a static control with SS_LEFT draws with DT_WORDBREAK and
 // DT_EXPANDTABS), so the control sized from it shows every line.
@@ -194,7 +170,7 @@ POINT BoxPlace(HWND dialog, const std::optional<POINT>& wanted, SIZE size) {
 // and gives the window its size, its top-left corner at `wanted` or centred.
 void LayOutBox(HWND dialog, BoxWindow& window, int dpi, const std::optional<POINT>& wanted) {
   window.dpi = dpi;
-  const NONCLIENTMETRICSW metrics = NonClientMetrics(dpi);
+  const NONCLIENTMETRICSW metrics = NonClientMetricsAt(dpi);
   window.font.reset(CreateFontIndirectW(&metrics.lfMessageFont));
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;

@@ -96,6 +96,29 @@ void AdjustFrame(RECT& rect, DWORD style, DWORD exStyle, int dpi) {
   }
 }
 
+// The system's fonts and caption metrics at `dpi`. Built for Windows XP, the
+// structure has no iPaddedBorderWidth, and this smaller size is the one every
+// later Windows accepts as well.
+NONCLIENTMETRICSW NonClientMetricsAt(int dpi) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  // Documented in 'SystemParametersInfoForDpi function' (learn.microsoft.com,
+  // Windows 10 1607): SPI_GETNONCLIENTMETRICS scaled for any DPI.
+  using ForDpiFn = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
+  static const auto forDpi = User32Function<ForDpiFn>("SystemParametersInfoForDpi");
+  if (forDpi != nullptr &&
+      forDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi))) {
+    return metrics;
+  }
+  // Before it, the system gives them at the screen's DPI.
+  SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+  const int screenDpi = Dpi(nullptr);
+  metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, screenDpi);
+  metrics.lfCaptionFont.lfHeight = MulDiv(metrics.lfCaptionFont.lfHeight, dpi, screenDpi);
+  metrics.iCaptionWidth = MulDiv(metrics.iCaptionWidth, dpi, screenDpi);
+  return metrics;
+}
+
 HINSTANCE Instance() {
   return GetModuleHandleW(nullptr);
 }

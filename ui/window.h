@@ -24,6 +24,8 @@ int SystemMetric(HWND hwnd, int index);
 int SystemMetricAt(int dpi, int index);
 // Widens a client rectangle to the window rectangle at `dpi`.
 void AdjustFrame(RECT& rect, DWORD style, DWORD exStyle, int dpi);
+// The system's fonts and caption metrics (SPI_GETNONCLIENTMETRICS) at `dpi`.
+NONCLIENTMETRICSW NonClientMetricsAt(int dpi);
 
 // The process's instance handle.
 HINSTANCE Instance();
