@@ -41,8 +41,9 @@ void SlotRow::ShowHints(const Model& model) {
   group_.SetHint(kGroupHint);
   for (int i = 0; i < kSlotCount; ++i) {
     const bool set = IsSlotSet(model, i);
-    images_[i]->SetHint(set ? kSetSlotHint : kUnsetSlotHint);
-    images_[i]->SetDescription(set ? kSetSlotHint : kUnsetSlotHint);
+    const wchar_t* hint = set ? kSetSlotHint : kUnsetSlotHint;
+    images_[i]->SetHint(hint);
+    images_[i]->SetDescription(hint);
     const std::wstring program =
         set ? FromAnsi(FileNamePart(SlotPath(model, i), IsAnsiLeadByte)) : L"未設定";
     images_[i]->SetText(L"No." + std::to_wstring(i + 1) + L" " + program);

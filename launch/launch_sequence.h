@@ -146,8 +146,8 @@ std::optional<StartFailure> StartSlotProgram(const Model& model, LaunchHost& hos
 // The single launch of slot `index` (0 to 7), as a double-click on its icon
 // asks. An empty slot, an index outside 0 to 7 and a path that does not end in
 // ".EXE" or ".exe" do nothing and show nothing. Otherwise: start the program,
-// pause 2000 ms (only after a start), refresh the slot icons, report a
-// failure, bring the launcher to the front. No resource guard.
+// pause 2000 ms (only after a start), refresh the slot icons, bring the
+// launcher to the front, report a failure. No resource guard.
 void LaunchSlot(const Model& model, LaunchHost& host, SlotDisplay& display, int index);
 
 // The consecutive launch, as a double-click on the group or the menu command
